@@ -1,0 +1,29 @@
+# `make run` and `make test` do all the set-up on a fresh Debian 12 machine.
+BUILD      ?= build
+TESTBUILD  ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: run test build deps bench clean
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/velk
+
+test: deps
+	cmake -S . -B $(TESTBUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVELK_SANITIZE=ON
+	cmake --build $(TESTBUILD) -j $(JOBS)
+	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(BUILD) --target benchmarks -j $(JOBS)
+	$(BUILD)/bin/bench_files
+
+clean:
+	rm -rf $(BUILD) $(TESTBUILD)

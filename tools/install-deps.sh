@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on a fresh Debian 12 machine.
+# Does nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-webengine-dev
+    xvfb xauth x11-utils xdotool dbus fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
