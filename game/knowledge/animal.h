@@ -11,9 +11,9 @@ struct AnimalRecord {
     QString fullName; // the full common name, shown from difficulty 3 on
     QString picture;  // picture file, relative to the program folder
     int16_t difficulty = 0;
-    int32_t classIndex = 0;  // into classNames; negative: no class
-    int32_t familyIndex = 0; // into familyNames; 0 is "Misc"; negative: no family
-    int32_t eaterIndex = 0;  // into eaterNames; negative: no eating habit
+    int32_t classIndex = 0;          // into classNames; negative: no class
+    int32_t familyIndex = 0;         // into familyNames; 0 is "Misc"; negative: no family
+    int32_t eaterIndex = 0;          // into eaterNames; negative: no eating habit
     std::array<int16_t, 8> biomes{}; // 1 or more: lives in biome i; entry 7 is never used
     int16_t reserved = 0;
     int16_t extra1 = 0; // three spare values, kept in the file and otherwise unused

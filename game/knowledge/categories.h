@@ -25,7 +25,7 @@ struct Knowledge {
     std::array<AnimalRecord, maxAnimals + 1> animals{}; // slot 0 is never filled
     int16_t animalCount = 0;
     CategoryTables tables;
-    int16_t questionType = 0;       // 1..9 while a question is asked
+    int16_t questionType = 0;        // 1..9 while a question is asked
     std::array<int16_t, 6> chosen{}; // slot 0: the question's reference animal
 
     // The picture file of animal n; the empty text for a number outside 0..400.

@@ -11,4 +11,7 @@ public:
     virtual void message(const QString& text) = 0;
     // A message box with OK and Cancel; true for OK.
     virtual bool confirm(const QString& title, const QString& text) = 0;
+    // Opens a text file in the desktop's text viewer and returns at once; a viewer that
+    // cannot be started is quietly left alone.
+    virtual void openTextViewer(const QString& fileName) = 0;
 };

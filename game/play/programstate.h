@@ -1,0 +1,21 @@
+#pragma once
+
+#include "knowledge/categories.h"
+#include "knowledge/random.h"
+#include "play/settings.h"
+
+class Ui;
+
+// Everything the game shares for a whole run, created once in main() and handed down by
+// reference. Tests build their own.
+struct ProgramState {
+    explicit ProgramState(Ui& ui) : ui(ui) {}
+
+    Ui& ui;
+    Knowledge knowledge;
+    GameSettings settings;
+    Random random;
+    int16_t nameMeWorth = 0; // the points of a Name-me question, and the misses it allows
+};
+
+inline constexpr char crlf[] = "\r\n";

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "settings.h"
+
+#include <QString>
+
+#include <optional>
+
+class QIODevice;
+class Ui;
+
+// velk.INI: 23 lines of values in print zones. Not a sectioned file: the values are read
+// back in the order they were written.
+
+// The settings in `in`, or nothing when the file is short or holds something unreadable.
+std::optional<GameSettings> readSettings(QIODevice& in);
+// The 23 lines for `s`, CR LF ended.
+QByteArray settingsText(const GameSettings& s);
+
+// Reads velk.INI from the current folder; a missing, short or garbled file gives the
+// defaults, and the next save writes a whole one.
+void loadSettings(GameSettings& s);
+// Writes velk.INI atomically; a failure is reported through the port and the old file
+// stays as it was.
+void saveSettings(const GameSettings& s, Ui& ui);
+
+inline constexpr char settingsFileName[] = "velk.INI";

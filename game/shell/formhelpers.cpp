@@ -1,0 +1,54 @@
+#include "formhelpers.h"
+
+#include "play/settings.h"
+#include "shell/twips.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+
+void centerForm(QWidget& form) {
+    const QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    const QSize size = form.frameGeometry().size();
+    form.move(area.left() + int((area.width() - size.width()) / 2.0),
+              area.top() + int((area.height() - size.height()) / 2.0));
+}
+
+namespace {
+int16_t toInt16Twips(int pixels) {
+    // A window wider than the field can hold is remembered at the largest size it can.
+    return int16_t(std::clamp(toTwips(pixels), 0, int(std::numeric_limits<int16_t>::max())));
+}
+
+int32_t oleColour(const QColor& c) {
+    return int32_t(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
+} // namespace
+
+void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int direction) {
+    if (formNumber < 0 || formNumber >= int(settings.formLayout.size())) return;
+    FormLayout& entry = settings.formLayout[formNumber];
+    if (direction == 1) {
+        form.setWindowState(entry.windowState == 2   ? Qt::WindowMaximized
+                            : entry.windowState == 1 ? Qt::WindowMinimized
+                                                     : Qt::WindowNoState);
+        // A window never stored has no size yet: it keeps the one it was drawn with.
+        if (entry.width > 0 && entry.height > 0)
+            form.resize(twips(entry.width), twips(entry.height));
+        return;
+    }
+    entry.windowState = form.isMaximized() ? 2 : form.isMinimized() ? 1 : 0;
+    entry.backColor = oleColour(form.palette().color(QPalette::Window));
+    entry.width = toInt16Twips(form.width());
+    entry.height = toInt16Twips(form.height());
+}
+
+void centerFrame(QWidget& frame, const QWidget& form) {
+    frame.move((form.width() - frame.width()) / 2, (form.height() - frame.height()) / 2);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+struct GameSettings;
+
+// Places a window in the middle of its screen; only the position changes.
+void centerForm(QWidget& form);
+
+// direction 1: give `form` the window state and size remembered in entry formNumber;
+// any other direction: remember the form's state, colour and size there.
+void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int direction);
+
+// Places `frame` in the middle of `form`.
+void centerFrame(QWidget& frame, const QWidget& form);

@@ -1,0 +1,119 @@
+#include "mainmenu.h"
+
+#include "knowledge/animalfile.h"
+#include "knowledge/ui.h"
+#include "play/programstate.h"
+#include "play/quizlog.h"
+#include "play/settingsfile.h"
+#include "shell/formhelpers.h"
+#include "shell/messagebox.h"
+#include "shell/startup.h"
+#include "shell/twips.h"
+
+#include <QCloseEvent>
+#include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& where,
+              const QFont& font) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(where);
+    l->setFont(font);
+    l->setAlignment(Qt::AlignCenter);
+    l->setAccessibleName(text);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& where) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(where);
+    b->setFont(sansFont(11, true));
+    b->setAccessibleName(text);
+    return b;
+}
+
+} // namespace
+
+MainMenu::MainMenu(ProgramState& state, const QString& programFolder, QWidget* parent)
+    : QWidget(parent), state_(state) {
+    createControls();
+    formLoad(programFolder);
+}
+
+void MainMenu::createControls() {
+    setObjectName("main");
+    setWindowTitle(programTitle);
+    setFixedSize(twips(6600), twips(6900));
+
+    label1_ =
+        label(this, "Label1", programTitle, twipsRect(0, 180, 6600, 720), serifFont(26, true));
+    image1_ = new QLabel(this);
+    image1_->setObjectName("Image1");
+    image1_->setGeometry(twipsRect(1050, 960, 4500, 3000));
+    image1_->setScaledContents(true);
+    image1_->setAccessibleName("Animals");
+    label2_ = label(this, "Label2", "Version 1.01", twipsRect(0, 4020, 6600, 330), serifFont(11));
+    label3_ = label(this, "Label3", "Game design by the Morvane Velkins team",
+                    twipsRect(0, 4380, 6600, 285), sansFont(9));
+    label4_ = label(this, "Label4", QString::fromUtf8("© 2026 the Morvane Velkins contributors"),
+                    twipsRect(0, 4665, 6600, 285), sansFont(9));
+
+    command1_ = button(this, "Command1", "Play", twipsRect(1650, 5100, 3300, 600));
+    command1_->setToolTip("Play the game");
+    command1_->setFont(sansFont(14, true));
+    cmdsetup_ = button(this, "cmdsetup", "Setup", twipsRect(300, 5940, 1380, 480));
+    cmdsetup_->setToolTip("Conditions for the game");
+    cmdhelp_ = button(this, "cmdhelp", "Help", twipsRect(1830, 5940, 1380, 480));
+    command3_ = button(this, "Command3", "About", twipsRect(3390, 5940, 1380, 480));
+    cmdquit_ = button(this, "cmdquit", "Quit", twipsRect(4920, 5940, 1380, 480));
+
+    connect(command1_, &QPushButton::clicked, this, &MainMenu::playRequested);
+    connect(cmdsetup_, &QPushButton::clicked, this, &MainMenu::setupRequested);
+    connect(cmdhelp_, &QPushButton::clicked, this, &MainMenu::openHelp);
+    connect(command3_, &QPushButton::clicked, this, &MainMenu::showCredits);
+    connect(cmdquit_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void MainMenu::formLoad(const QString& programFolder) {
+    centerForm(*this);
+    initGame(state_, programFolder);
+    state_.nameMeWorth = 6;
+    loadTitlePicture();
+    label2_->setText(QString("Version ") + versionNumber);
+    label3_->hide();
+    label4_->hide();
+    clearLog(state_);
+    loadAnimalFile(state_.knowledge, state_.ui);
+}
+
+void MainMenu::loadTitlePicture() {
+    // Decoding straight to the box's size keeps start-up quick; a picture that cannot be
+    // read leaves the box empty and the menu opens all the same.
+    QImageReader reader(state_.settings.titlePicture);
+    reader.setAutoTransform(true);
+    const qreal ratio = devicePixelRatioF();
+    reader.setScaledSize(image1_->size() * ratio);
+    QImage picture = reader.read();
+    if (picture.isNull()) return;
+    picture.setDevicePixelRatio(ratio);
+    image1_->setPixmap(QPixmap::fromImage(std::move(picture)));
+}
+
+void MainMenu::showCredits() {
+    label3_->show();
+    label4_->show();
+}
+
+void MainMenu::openHelp() {
+    state_.ui.openTextViewer("velkhelp.txt");
+}
+
+void MainMenu::closeEvent(QCloseEvent* event) {
+    saveSettings(state_.settings, state_.ui);
+    event->accept();
+}

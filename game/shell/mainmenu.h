@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+struct ProgramState;
+
+// `main`: the first window and the only one that is not modal. Building it runs the whole
+// start-up; closing it, by Quit or by the window's own close button, saves the settings.
+class MainMenu : public QWidget {
+    Q_OBJECT
+public:
+    MainMenu(ProgramState& state, const QString& programFolder, QWidget* parent = nullptr);
+
+signals:
+    void playRequested();  // Play: a game
+    void setupRequested(); // Setup: the settings screen
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void formLoad(const QString& programFolder);
+    void loadTitlePicture();
+    void showCredits();
+    void openHelp();
+
+    ProgramState& state_;
+    QLabel* label1_ = nullptr;
+    QLabel* image1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* cmdsetup_ = nullptr;
+    QPushButton* cmdhelp_ = nullptr;
+    QPushButton* command3_ = nullptr;
+    QPushButton* cmdquit_ = nullptr;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <cstdint>
+
+// Brings value into [low, high]; when low > high the answer is high.
+int16_t clampInt(int16_t value, double low, double high);

@@ -1,0 +1,31 @@
+#include "twips.h"
+
+#include <cmath>
+
+int twips(int value) {
+    return int(std::lround(value / double(twipsPerPixel)));
+}
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+int toTwips(int pixels) {
+    return pixels * twipsPerPixel;
+}
+
+namespace {
+QFont font(QFont::StyleHint hint, const char* family, int pointSize, bool bold) {
+    QFont f(family, pointSize, bold ? QFont::Bold : QFont::Normal);
+    f.setStyleHint(hint);
+    return f;
+}
+} // namespace
+
+QFont serifFont(int pointSize, bool bold) {
+    return font(QFont::Serif, "serif", pointSize, bold);
+}
+
+QFont sansFont(int pointSize, bool bold) {
+    return font(QFont::SansSerif, "sans-serif", pointSize, bold);
+}

@@ -1,0 +1,27 @@
+#include "testfolder.h"
+
+#include <QDir>
+#include <QFile>
+
+TestFolder::TestFolder() : previous_(QDir::currentPath()) {
+    QDir::setCurrent(dir_.path());
+}
+
+TestFolder::~TestFolder() {
+    QDir::setCurrent(previous_);
+}
+
+void TestFolder::write(const QString& name, const QByteArray& bytes) const {
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+QByteArray TestFolder::read(const QString& name) const {
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray fixture(const QString& path) {
+    QFile f(QStringLiteral(VELK_TESTS_DIR "/") + path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
