@@ -1,0 +1,192 @@
+#!/usr/bin/env python3
+"""Draws every picture delivered beside the game from the Fluent Emoji art (MIT).
+
+    tools/makepictures.py ICONS_DIR DATA_DIR
+
+ICONS_DIR holds the unpacked npm package @iconify-json/fluent-emoji (tools/makepictures.sh
+installs it into a temporary folder and calls this script). DATA_DIR is the repository's
+data folder: velk.dat there says which animals exist and where each one lives, and
+tools/pictures.tsv says which emoji shows which animal.
+
+Made here:
+  pictures/NAME.jpg      one per animal, 320 x 214 (twice the question screens' picture box),
+                         the emoji on a soft background in the colour of the animal's first biome
+  dragon1..dragon6.jpg   the Name-me dragon, from barely there (6) to complete and fearsome (1)
+  menu.jpg               a cheerful group of animals for the main menu, 600 x 400
+Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
+"""
+
+import csv
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+PICTURE_SIZE = (320, 214)
+DRAGON_SIZE = (240, 340)  # the dragon box is portrait, 855 x 1215 twips
+MENU_SIZE = (600, 400)
+
+# Soft colours per biome (Desert, Plains, Jungle, Mountains, Forest, Tundra, Water): top and
+# bottom of a gentle vertical gradient.
+BIOME_COLOURS = [
+    ("#fff6dc", "#f3d9a0"),  # desert sand
+    ("#f4fbe4", "#cfe8a8"),  # plains grass
+    ("#e4f6e2", "#a9d9a4"),  # jungle green
+    ("#eef1f7", "#c6cfdf"),  # mountain grey-blue
+    ("#eaf5e6", "#bcdcb6"),  # forest moss
+    ("#f7fbff", "#d6e9f5"),  # tundra ice
+    ("#e6f5fd", "#a9d8f2"),  # water blue
+]
+
+
+def run(*args):
+    subprocess.run(args, check=True)
+
+
+class Icons:
+    def __init__(self, folder):
+        with open(os.path.join(folder, "icons.json"), encoding="utf-8") as f:
+            data = json.load(f)
+        self.icons = data["icons"]
+        self.aliases = data.get("aliases", {})
+        self.width = data.get("width", 16)
+        self.height = data.get("height", 16)
+
+    def svg(self, name):
+        flip = False
+        icon = self.icons.get(name)
+        if icon is None:
+            alias = self.aliases[name]
+            icon = self.icons[alias["parent"]]
+            flip = bool(alias.get("hFlip"))
+        w = icon.get("width", self.width)
+        h = icon.get("height", self.height)
+        body = icon["body"]
+        if flip:
+            body = f'<g transform="translate({w} 0) scale(-1 1)">{body}</g>'
+        return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" '
+                f'viewBox="0 0 {w} {h}">{body}</svg>')
+
+    def png(self, name, size, out, work):
+        svg_path = os.path.join(work, name + ".svg")
+        with open(svg_path, "w", encoding="utf-8") as f:
+            f.write(self.svg(name))
+        run("rsvg-convert", "-w", str(size), "-h", str(size), "-o", out, svg_path)
+        return out
+
+
+def read_animals(dat_path):
+    """(picture, first biome) of every record in velk.dat."""
+    animals = []
+    with open(dat_path, encoding="utf-8", newline="") as f:
+        for row in csv.reader(f):
+            if not row:
+                continue
+            biomes = [int(v) for v in row[7:14]]
+            first = next((i for i, v in enumerate(biomes) if v >= 1), 1)
+            animals.append((row[2], first))
+    return animals
+
+
+def read_emoji_table(path):
+    table = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            picture, emoji = line.split("\t")
+            table[picture] = emoji
+    return table
+
+
+def background(size, colours, out):
+    w, h = size
+    run("convert", "-size", f"{w}x{h}", f"gradient:{colours[0]}-{colours[1]}", out)
+
+
+def animal_picture(icons, emoji, biome, out, work):
+    w, h = PICTURE_SIZE
+    bg = os.path.join(work, "bg.png")
+    background(PICTURE_SIZE, BIOME_COLOURS[biome], bg)
+    art = icons.png(emoji, h - 24, os.path.join(work, "art.png"), work)
+    run("convert", bg,
+        "(", art, "(", "+clone", "-background", "#00000040", "-shadow", "60x4+3+5", ")",
+        "+swap", "-background", "none", "-layers", "merge", "+repage", ")",
+        "-gravity", "center", "-composite", "-quality", "90", out)
+
+
+def dragons(icons, folder, work):
+    """dragon6 is a faint hatchling shape; each step grows and darkens it; dragon1 breathes fire."""
+    w, h = DRAGON_SIZE
+    steps = {6: (0.30, 18), 5: (0.42, 36), 4: (0.54, 56), 3: (0.66, 76), 2: (0.72, 92), 1: (0.80, 100)}
+    for k, (scale, opacity) in steps.items():
+        top, bottom = ("#fff8e8", "#ffe3c0") if k > 1 else ("#4a2b5e", "#c0392b")
+        bg = os.path.join(work, "dbg.png")
+        background(DRAGON_SIZE, (top, bottom), bg)
+        size = int(w * scale)
+        art = icons.png("dragon", size, os.path.join(work, "dragon.png"), work)
+        faded = os.path.join(work, "dragon-faded.png")
+        run("convert", art, "-alpha", "set", "-channel", "A", "-evaluate", "multiply",
+            str(opacity / 100), "+channel", faded)
+        out = os.path.join(folder, f"dragon{k}.jpg")
+        if k > 2:
+            layers = [bg, faded, "-gravity", "south", "-geometry", "+0+30", "-composite"]
+        else:
+            # grown up: it rears up at the right and breathes fire to the left
+            layers = [bg, faded, "-gravity", "southeast", "-geometry", "+4+40", "-composite"]
+            fire = icons.png("fire", 70 if k == 2 else 96, os.path.join(work, "fire.png"), work)
+            turned = os.path.join(work, "fire-turned.png")
+            run("convert", fire, "-background", "none", "-rotate", "-90", turned)
+            y = h - 40 - size + int(size * 0.02)
+            layers += [turned, "-gravity", "northwest", "-geometry",
+                       f"+{max(0, w - 4 - size - (50 if k == 2 else 70))}+{y}", "-composite"]
+        if k == 1:
+            flash = icons.png("high-voltage", 56, os.path.join(work, "bolt.png"), work)
+            layers += [flash, "-gravity", "northwest", "-geometry", "+10+16", "-composite",
+                       flash, "-gravity", "northeast", "-geometry", "+10+16", "-composite"]
+        run("convert", *layers, "-quality", "90", out)
+
+
+def menu(icons, folder, work):
+    w, h = MENU_SIZE
+    bg = os.path.join(work, "mbg.png")
+    run("convert", "-size", f"{w}x{h // 2}", "gradient:#bfe6ff-#eaf7ff",
+        "-size", f"{w}x{h - h // 2}", "gradient:#b5e08a-#7cc35a", "-append", bg)
+    # (emoji, size, x, y) from back to front
+    cast = [
+        ("sun", 90, 490, 18), ("cloud", 80, 60, 30), ("cloud", 60, 300, 12),
+        ("giraffe", 200, 20, 70), ("elephant", 190, 400, 120),
+        ("lion", 150, 185, 150), ("monkey", 110, 330, 90),
+        ("zebra", 130, 90, 220), ("duck", 90, 500, 290), ("rabbit", 90, 300, 300),
+        ("penguin", 85, 400, 305), ("frog", 75, 20, 320), ("butterfly", 60, 270, 75),
+        ("dog", 95, 180, 290),
+    ]
+    args = [bg]
+    for i, (emoji, size, x, y) in enumerate(cast):
+        art = icons.png(emoji, size, os.path.join(work, f"m{i}.png"), work)
+        args += [art, "-geometry", f"+{x}+{y}", "-composite"]
+    run("convert", *args, "-quality", "90", os.path.join(folder, "menu.jpg"))
+
+
+def main():
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    icons = Icons(sys.argv[1])
+    data = sys.argv[2]
+    here = os.path.dirname(os.path.abspath(__file__))
+    table = read_emoji_table(os.path.join(here, "pictures.tsv"))
+    os.makedirs(os.path.join(data, "pictures"), exist_ok=True)
+    with tempfile.TemporaryDirectory() as work:
+        for picture, biome in read_animals(os.path.join(data, "velk.dat")):
+            stem = os.path.basename(picture)
+            if stem not in table:
+                sys.exit(f"no emoji named for {picture} in tools/pictures.tsv")
+            animal_picture(icons, table[stem], biome, os.path.join(data, picture), work)
+        dragons(icons, data, work)
+        menu(icons, data, work)
+
+
+if __name__ == "__main__":
+    main()
