@@ -1,0 +1,39 @@
+#!/bin/sh
+# Makes contact sheets of every animal picture with its full name (and plain name) under
+# it, so a person can check that each picture shows the animal its name says.
+#   tools/contactsheet.sh [OUTPUT_PREFIX]     default: ./contactsheet  ->  contactsheet-1.png ...
+# Needs python3 and ImageMagick's montage.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+data="$here/../data"
+prefix=${1:-contactsheet}
+list=$(mktemp)
+trap 'rm -f "$list"' EXIT
+
+# one line per animal: picture<TAB>label, in file order
+python3 - "$data/velk.dat" >"$list" <<'PY'
+import csv, sys
+with open(sys.argv[1], encoding="utf-8", newline="") as f:
+    for n, row in enumerate(csv.reader(f), 1):
+        if row:
+            print(f"{row[2]}\t{n}. {row[1]} ({row[0]}) d{row[3]}")
+PY
+
+per_sheet=30
+total=$(wc -l <"$list")
+sheet=1
+start=1
+while [ "$start" -le "$total" ]; do
+    args=""
+    set --
+    sed -n "${start},$((start + per_sheet - 1))p" "$list" >"$list.part"
+    while IFS="$(printf '\t')" read -r picture label; do
+        set -- "$@" -label "$label" "$data/$picture"
+    done <"$list.part"
+    montage -font DejaVu-Sans -pointsize 13 "$@" -tile 6x -geometry 320x214+6+6 \
+        -background white "$prefix-$sheet.png"
+    echo "$prefix-$sheet.png"
+    sheet=$((sheet + 1))
+    start=$((start + per_sheet))
+done
+rm -f "$list.part"
