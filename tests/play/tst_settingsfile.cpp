@@ -102,7 +102,8 @@ void TestSettingsFile::unreadableFilesGiveDefaults_data() {
     QTest::newRow("last line missing") << whole.left(whole.lastIndexOf("-1"));
     QTest::newRow("text where a number belongs") << QByteArray(whole).replace(" 10 ", " ten ");
     QTest::newRow("number beyond 16 bits") << QByteArray(whole).replace(" 31000 ", " 99000 ");
-    QTest::newRow("binary junk") << QByteArray("\x01\x02\xff\xfe garbage \x00 more", 23);
+    static const char junk[] = "\x01\x02\xff\xfe garbage \0 more";
+    QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1);
 }
 
 void TestSettingsFile::unreadableFilesGiveDefaults() {
