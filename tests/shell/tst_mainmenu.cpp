@@ -35,6 +35,19 @@ template <class T> T* child(QWidget& form, const char* name) {
     return w;
 }
 
+// The menu of a delivered program folder, open on the screen.
+struct OpenMenu {
+    OpenMenu() {
+        deliver(program);
+        menu = std::make_unique<MainMenu>(state, program.path());
+        menu->show();
+    }
+    TestFolder program;
+    RecordingUi ui;
+    ProgramState state{ui};
+    std::unique_ptr<MainMenu> menu;
+};
+
 } // namespace
 
 class TestMainMenu : public QObject {
@@ -100,17 +113,12 @@ void TestMainMenu::readsAnimalsLastAndShowsTheVersion() {
 }
 
 void TestMainMenu::aboutShowsTheCredits() {
-    TestFolder program;
-    deliver(program);
-    RecordingUi ui;
-    ProgramState state(ui);
-    MainMenu menu(state, program.path());
-    menu.show();
+    OpenMenu m;
     for (int click = 0; click < 2; ++click) {
-        QTest::mouseClick(child<QPushButton>(menu, "Command3"), Qt::LeftButton);
-        QVERIFY(child<QLabel>(menu, "Label3")->isVisible());
-        QVERIFY(child<QLabel>(menu, "Label4")->isVisible());
-        QVERIFY(!child<QLabel>(menu, "Label3")->text().isEmpty());
+        QTest::mouseClick(child<QPushButton>(*m.menu, "Command3"), Qt::LeftButton);
+        QVERIFY(child<QLabel>(*m.menu, "Label3")->isVisible());
+        QVERIFY(child<QLabel>(*m.menu, "Label4")->isVisible());
+        QVERIFY(!child<QLabel>(*m.menu, "Label3")->text().isEmpty());
     }
 }
 
@@ -122,33 +130,23 @@ void TestMainMenu::closingSavesTheSettings_data() {
 
 void TestMainMenu::closingSavesTheSettings() {
     QFETCH(bool, byQuit);
-    TestFolder program;
-    deliver(program);
-    RecordingUi ui;
-    ProgramState state(ui);
-    MainMenu menu(state, program.path());
-    menu.show();
-    state.settings.formLayout[4].width = 9000;
-    state.settings.logLevel = 2;
+    OpenMenu m;
+    m.state.settings.formLayout[4].width = 9000;
+    m.state.settings.logLevel = 2;
     if (byQuit)
-        QTest::mouseClick(child<QPushButton>(menu, "cmdquit"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(*m.menu, "cmdquit"), Qt::LeftButton);
     else
-        menu.close();
-    QVERIFY(!menu.isVisible());
-    QCOMPARE(program.read(settingsFileName), settingsText(state.settings));
+        m.menu->close();
+    QVERIFY(!m.menu->isVisible());
+    QCOMPARE(m.program.read(settingsFileName), settingsText(m.state.settings));
 }
 
 void TestMainMenu::helpOpensTheViewerWithoutWaiting() {
-    TestFolder program;
-    deliver(program);
-    RecordingUi ui;
-    ProgramState state(ui);
-    MainMenu menu(state, program.path());
-    menu.show();
-    QTest::mouseClick(child<QPushButton>(menu, "cmdhelp"), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(menu, "cmdhelp"), Qt::LeftButton);
-    QCOMPARE(ui.viewerFiles, (QStringList{"velkhelp.txt", "velkhelp.txt"}));
-    QVERIFY(ui.messages.isEmpty());
+    OpenMenu m;
+    QTest::mouseClick(child<QPushButton>(*m.menu, "cmdhelp"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*m.menu, "cmdhelp"), Qt::LeftButton);
+    QCOMPARE(m.ui.viewerFiles, (QStringList{"velkhelp.txt", "velkhelp.txt"}));
+    QVERIFY(m.ui.messages.isEmpty());
 }
 
 void TestMainMenu::opensCentredWithoutPictureOrAnimals() {
