@@ -56,6 +56,7 @@ void TestSettingsFile::defaultsMatchTheDeliveredFile() {
     const QByteArray golden = fixture("play/fixtures/default.INI");
     QVERIFY(!golden.isEmpty());
     QCOMPARE(settingsText(GameSettings{}), golden);
+    QCOMPARE(fixture("../data/velk.INI"), golden); // what the program is delivered with
     QCOMPARE(golden.count("\r\n"), 23);
     // Line 2: the two 8s with an empty zone between them.
     QCOMPARE(golden.split('\n')[1],
