@@ -22,7 +22,7 @@ void buildCategoryTables(CategoryTables& t, int maxDifficulty) {
     t.familyNames = {"Misc",     "Carnivore", "Primate", "Grazing", "Rodent", "Raptor",
                      "Perching", "Swimming",  "Wading",  "Ground",  ""};
 
-    if (maxDifficulty == 2) {
+    if (maxDifficulty == 1 || maxDifficulty == 2) {
         t.eaterNames[0] = "Plant eater";
         t.eaterNames[1] = "Meat eater";
         t.eaterNames[2] = "Insect eater";
@@ -31,18 +31,13 @@ void buildCategoryTables(CategoryTables& t, int maxDifficulty) {
         t.familyNames[1] = "Meat eater";
         t.familyNames[2] = "Monkey";
         t.familyNames[3] = "Plant eater";
-        t.familyNames[4] = "Rodent";
         t.familyNames[5] = "Hawk-like";
-    } else if (maxDifficulty == 1) {
+    }
+    if (maxDifficulty == 1) {
         // Small children: every kind of hunter is a meat eater, and everything wet is water.
-        t.eaterNames[0] = "Plant eater";
-        for (int i = 1; i <= 4; ++i)
+        for (int i = 2; i <= 4; ++i)
             t.eaterNames[i] = "Meat eater";
-        t.familyNames[1] = "Meat eater";
-        t.familyNames[2] = "Monkey";
-        t.familyNames[3] = "Plant eater";
         t.familyNames[4] = "Rat-like";
-        t.familyNames[5] = "Hawk-like";
         t.familyNames[6] = "Tree & brush";
         t.familyNames[7] = "Water";
         t.familyNames[8] = "Water";

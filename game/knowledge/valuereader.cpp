@@ -44,13 +44,18 @@ void ValueReader::closeValue() {
         passLineEnd();
 }
 
-std::optional<QString> ValueReader::text() {
-    if (!error_.isEmpty()) return std::nullopt;
+bool ValueReader::startValue() {
+    if (!error_.isEmpty()) return false;
     skipBlanksAndLineEnds();
     if (pos_ >= text_.size()) {
         fail("The file ends in the middle of a record");
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<QString> ValueReader::text() {
+    if (!startValue()) return std::nullopt;
     QString value;
     if (text_[pos_] == '"') {
         const qsizetype close = text_.indexOf('"', pos_ + 1);
@@ -74,12 +79,7 @@ std::optional<QString> ValueReader::text() {
 }
 
 std::optional<QString> ValueReader::word() {
-    if (!error_.isEmpty()) return std::nullopt;
-    skipBlanksAndLineEnds();
-    if (pos_ >= text_.size()) {
-        fail("The file ends in the middle of a record");
-        return std::nullopt;
-    }
+    if (!startValue()) return std::nullopt;
     if (text_[pos_] == '"') return text();
     const qsizetype start = pos_;
     while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != ' ' && text_[pos_] != '\t' &&

@@ -26,6 +26,7 @@ public:
     QString error() const { return error_; }
 
 private:
+    bool startValue(); // false when no value can start here
     void skipBlanks();
     void skipBlanksAndLineEnds();
     void closeValue(); // passes the blanks and the one comma or line end after a value

@@ -1,0 +1,80 @@
+#include "play/settings.h"
+#include "shell/formhelpers.h"
+#include "shell/twips.h"
+
+#include <QTest>
+#include <QWidget>
+
+class TestFormHelpers : public QObject {
+    Q_OBJECT
+private slots:
+    void twipsConvertAtFifteenAPixel_data();
+    void twipsConvertAtFifteenAPixel();
+    void windowComesBackAsItWasLeft();
+    void windowNeverStoredKeepsItsDrawnSize();
+    void hugeWindowIsRememberedAtTheLargestSize();
+    void frameSitsInTheMiddle();
+};
+
+void TestFormHelpers::twipsConvertAtFifteenAPixel_data() {
+    QTest::addColumn<int>("twipsValue");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("zero") << 0 << 0;
+    QTest::newRow("one pixel") << 15 << 1;
+    QTest::newRow("rounds down") << 22 << 1;
+    QTest::newRow("rounds up") << 23 << 2;
+    QTest::newRow("a form") << 6600 << 440;
+}
+
+void TestFormHelpers::twipsConvertAtFifteenAPixel() {
+    QFETCH(int, twipsValue);
+    QFETCH(int, pixels);
+    QCOMPARE(twips(twipsValue), pixels);
+}
+
+void TestFormHelpers::windowComesBackAsItWasLeft() {
+    GameSettings settings;
+    QWidget form;
+    form.resize(300, 200);
+    form.show();
+    keepFormLayout(form, settings, describeForm, 0);
+    QCOMPARE(settings.formLayout[describeForm].width, 4500);
+    QCOMPARE(settings.formLayout[describeForm].height, 3000);
+    QCOMPARE(settings.formLayout[describeForm].windowState, 0);
+
+    QWidget next;
+    next.resize(50, 50);
+    keepFormLayout(next, settings, describeForm, 1);
+    QCOMPARE(next.size(), QSize(300, 200));
+    QCOMPARE(settings.formLayout[oddOneOutForm], FormLayout{}); // other entries untouched
+}
+
+void TestFormHelpers::windowNeverStoredKeepsItsDrawnSize() {
+    // An entry never stored holds no size; shrinking the window to nothing would hide it.
+    GameSettings settings;
+    QWidget form;
+    form.resize(320, 240);
+    keepFormLayout(form, settings, matchForm, 1);
+    QCOMPARE(form.size(), QSize(320, 240));
+}
+
+void TestFormHelpers::hugeWindowIsRememberedAtTheLargestSize() {
+    GameSettings settings;
+    QWidget form;
+    form.resize(3000, 2500); // 45000 twips: beyond what the entry holds
+    keepFormLayout(form, settings, scoreBoardForm, 0);
+    QCOMPARE(settings.formLayout[scoreBoardForm].width, 32767);
+    QCOMPARE(settings.formLayout[scoreBoardForm].height, 32767);
+}
+
+void TestFormHelpers::frameSitsInTheMiddle() {
+    QWidget form;
+    form.resize(400, 300);
+    QWidget frame(&form);
+    frame.resize(100, 50);
+    centerFrame(frame, form);
+    QCOMPARE(frame.pos(), QPoint(150, 125));
+}
+
+QTEST_MAIN(TestFormHelpers)
+#include "tst_formhelpers.moc"
