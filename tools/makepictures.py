@@ -1,16 +1,19 @@
 #!/usr/bin/env python3
-"""Draws every picture delivered beside the game from the Fluent Emoji art (MIT).
+"""Draws every picture delivered beside the game from the Fluent Emoji art (MIT) and, for
+animals the emoji lack, from the game-icons.net silhouettes (CC BY 3.0).
 
-    tools/makepictures.py ICONS_DIR DATA_DIR
+    tools/makepictures.py ICONS_DIR GAME_ICONS_DIR DATA_DIR
 
-ICONS_DIR holds the unpacked npm package @iconify-json/fluent-emoji (tools/makepictures.sh
-installs it into a temporary folder and calls this script). DATA_DIR is the repository's
-data folder: velk.dat there says which animals exist and where each one lives, and
-tools/pictures.tsv says which emoji shows which animal.
+ICONS_DIR holds the unpacked npm package @iconify-json/fluent-emoji, GAME_ICONS_DIR the
+unpacked @iconify-json/game-icons (tools/makepictures.sh installs both into a temporary
+folder and calls this script). DATA_DIR is the repository's data folder: velk.dat there says
+which animals exist and where each one lives, and tools/pictures.tsv says which icon shows
+which animal (and, for a silhouette, the colour it is filled with).
 
 Made here:
   pictures/NAME.jpg      one per animal, 320 x 214 (twice the question screens' picture box),
-                         the emoji on a soft background in the colour of the animal's first biome
+                         the emoji or the coloured silhouette on a soft background in the
+                         colour of the animal's first biome
   dragon1..dragon6.jpg   the Name-me dragon, from barely there (6) to complete and fearsome (1)
   menu.jpg               a cheerful group of animals for the main menu, 600 x 400
 Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
@@ -53,7 +56,7 @@ class Icons:
         self.width = data.get("width", 16)
         self.height = data.get("height", 16)
 
-    def svg(self, name):
+    def svg(self, name, colour=None):
         flip = False
         icon = self.icons.get(name)
         if icon is None:
@@ -63,15 +66,17 @@ class Icons:
         w = icon.get("width", self.width)
         h = icon.get("height", self.height)
         body = icon["body"]
+        if colour is not None:
+            body = body.replace("currentColor", colour)
         if flip:
             body = f'<g transform="translate({w} 0) scale(-1 1)">{body}</g>'
         return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" '
                 f'viewBox="0 0 {w} {h}">{body}</svg>')
 
-    def png(self, name, size, out, work):
+    def png(self, name, size, out, work, colour=None):
         svg_path = os.path.join(work, name + ".svg")
         with open(svg_path, "w", encoding="utf-8") as f:
-            f.write(self.svg(name))
+            f.write(self.svg(name, colour))
         run("rsvg-convert", "-w", str(size), "-h", str(size), "-o", out, svg_path)
         return out
 
@@ -89,15 +94,26 @@ def read_animals(dat_path):
     return animals
 
 
-def read_emoji_table(path):
+SILHOUETTE_PREFIX = "game-icons:"
+
+
+def read_picture_table(path):
+    """picture file -> (icon, fill colour or None). An emoji is named alone; a silhouette as
+    game-icons:NAME with the colour it is filled with in a third column."""
     table = {}
     with open(path, encoding="utf-8") as f:
-        for line in f:
+        for number, line in enumerate(f, 1):
             line = line.strip()
             if not line or line.startswith("#"):
                 continue
-            picture, emoji = line.split("\t")
-            table[picture] = emoji
+            fields = line.split("\t")
+            silhouette = fields[1].startswith(SILHOUETTE_PREFIX)
+            if len(fields) != (3 if silhouette else 2):
+                sys.exit(f"tools/pictures.tsv line {number}: expected picture, icon"
+                         + (" and colour" if silhouette else ""))
+            if fields[0] in table:
+                sys.exit(f"tools/pictures.tsv line {number}: {fields[0]} named twice")
+            table[fields[0]] = (fields[1], fields[2] if silhouette else None)
     return table
 
 
@@ -111,6 +127,30 @@ def animal_picture(icons, emoji, biome, out, work):
     bg = os.path.join(work, "bg.png")
     background(PICTURE_SIZE, BIOME_COLOURS[biome], bg)
     art = icons.png(emoji, h - 24, os.path.join(work, "art.png"), work)
+    shadowed(bg, art, out)
+
+
+def silhouette_picture(icons, name, colour, biome, out, work):
+    """A one-colour silhouette, lit softly from above and edged with a light rim so that it
+    stands out from the background as the emoji do, with the same drop shadow."""
+    w, h = PICTURE_SIZE
+    bg = os.path.join(work, "bg.png")
+    background(PICTURE_SIZE, BIOME_COLOURS[biome], bg)
+    size = h - 30
+    shape = icons.png(name, size, os.path.join(work, "shape.png"), work, colour)
+    framed = os.path.join(work, "framed.png")
+    run("convert",
+        # the rim: the outline widened by a few pixels, white, a little see-through
+        "(", shape, "-alpha", "extract", "-morphology", "Dilate", "Disk:3", "-blur", "0x1",
+        "-evaluate", "multiply", "0.9", "-background", "white", "-alpha", "shape", ")",
+        # the animal, lighter at the top and darker at the bottom
+        "(", shape, "(", "-size", f"{size}x{size}", "gradient:#ffffff50-#00000038", ")",
+        "-compose", "atop", "-composite", ")",
+        "-compose", "over", "-gravity", "center", "-composite", framed)
+    shadowed(bg, framed, out)
+
+
+def shadowed(bg, art, out):
     run("convert", bg,
         "(", art, "(", "+clone", "-background", "#00000040", "-shadow", "60x4+3+5", ")",
         "+swap", "-background", "none", "-layers", "merge", "+repage", ")",
@@ -171,19 +211,26 @@ def menu(icons, folder, work):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
     icons = Icons(sys.argv[1])
-    data = sys.argv[2]
+    silhouettes = Icons(sys.argv[2])
+    data = sys.argv[3]
     here = os.path.dirname(os.path.abspath(__file__))
-    table = read_emoji_table(os.path.join(here, "pictures.tsv"))
+    table = read_picture_table(os.path.join(here, "pictures.tsv"))
     os.makedirs(os.path.join(data, "pictures"), exist_ok=True)
     with tempfile.TemporaryDirectory() as work:
         for picture, biome in read_animals(os.path.join(data, "velk.dat")):
             stem = os.path.basename(picture)
             if stem not in table:
-                sys.exit(f"no emoji named for {picture} in tools/pictures.tsv")
-            animal_picture(icons, table[stem], biome, os.path.join(data, picture), work)
+                sys.exit(f"no icon named for {picture} in tools/pictures.tsv")
+            icon, colour = table[stem]
+            out = os.path.join(data, picture)
+            if colour is None:
+                animal_picture(icons, icon, biome, out, work)
+            else:
+                silhouette_picture(silhouettes, icon[len(SILHOUETTE_PREFIX):], colour, biome,
+                                   out, work)
         dragons(icons, data, work)
         menu(icons, data, work)
 
