@@ -107,7 +107,7 @@ def read_picture_table(path):
             if not line or line.startswith("#"):
                 continue
             fields = line.split("\t")
-            silhouette = fields[1].startswith(SILHOUETTE_PREFIX)
+            silhouette = len(fields) > 1 and fields[1].startswith(SILHOUETTE_PREFIX)
             if len(fields) != (3 if silhouette else 2):
                 sys.exit(f"tools/pictures.tsv line {number}: expected picture, icon"
                          + (" and colour" if silhouette else ""))
@@ -133,7 +133,7 @@ def animal_picture(icons, emoji, biome, out, work):
 def silhouette_picture(icons, name, colour, biome, out, work):
     """A one-colour silhouette, lit softly from above and edged with a light rim so that it
     stands out from the background as the emoji do, with the same drop shadow."""
-    w, h = PICTURE_SIZE
+    h = PICTURE_SIZE[1]
     bg = os.path.join(work, "bg.png")
     background(PICTURE_SIZE, BIOME_COLOURS[biome], bg)
     size = h - 30
