@@ -23,7 +23,7 @@ test: deps
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)
-	$(BUILD)/bin/bench_files
+	$(BUILD)/bench/bench_files
 
 clean:
 	rm -rf $(BUILD) $(TESTBUILD)
