@@ -91,10 +91,16 @@ void RegistryData::setKey(const RegistryKey& key) {
     const int i = indexOf(key.path);
     if (i >= 0 && entries_[i].key.path == key.path && entries_[i].key.values == key.values)
         return; // unchanged: keep its text as it is
-    if (i < 0)
-        entries_.append({key, QString()});
-    else
+    if (i >= 0) {
         entries_[i] = {key, QString()};
+        return;
+    }
+    // New keys go before the text that was already there, so that text, down to a missing
+    // final line break, comes back unchanged when they are removed again.
+    int at = 0;
+    while (at < entries_.size() && entries_[at].raw.isEmpty())
+        ++at;
+    entries_.insert(at, {key, QString()});
 }
 
 bool RegistryData::removeKey(const QString& path) {
