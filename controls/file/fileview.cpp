@@ -19,6 +19,10 @@ FileView::FileView(FileModel& model, QWidget* parent)
       webBrowser1_(new QWebEngineView(this)), browser_(new WebBrowser(webBrowser1_)) {
     setObjectName(QStringLiteral("ctlFile"));
     setFixedSize(twips(4800), twips(3600));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Button)); // the usual control face
+    setPalette(p);
     const QFont font = sansSerif(8.25);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(twipsRect(480, 360, 1695, 615));
