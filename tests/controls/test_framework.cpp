@@ -2,6 +2,7 @@
 
 #include "testmain.h"
 
+#include "framework/classfactory.h"
 #include "framework/dispatch.h"
 #include "framework/propertybag.h"
 #include "framework/registry.h"
@@ -185,6 +186,19 @@ private slots:
         QString error;
         QVERIFY(!parseTypeLib(json, &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    void unbalancedUnlockKeepsCountAtZero() {
+        ClassFactory factory([]() -> IUnknown* { return nullptr; });
+        QCOMPARE(factory.LockServer(0), S_OK);
+        QCOMPARE(module::lockCount(), 0L);
+        factory.LockServer(1);
+        QCOMPARE(module::lockCount(), 1L);
+        factory.LockServer(0);
+        QCOMPARE(module::lockCount(), 0L);
+        void* p = &factory;
+        QCOMPARE(factory.CreateInstance(nullptr, IID_IUnknown, &p), E_OUTOFMEMORY);
+        QVERIFY(!p);
     }
 
     void dispatcherCalls() {

@@ -6,6 +6,8 @@
 #include "qsort/ctlqsort.h"
 #include "qsort/qsortview.h"
 
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -162,6 +164,42 @@ private slots:
         QCOMPARE(m.id, id);
         QCOMPARE(m.kind, kind);
         QCOMPARE(f.id(name.toUpper()), id); // names are found regardless of case
+    }
+
+    void typeLibrary() {
+        const TypeLibDesc& lib = triviaTypeLib();
+        QCOMPARE(lib.name, QStringLiteral("triviactl"));
+        QCOMPARE(lib.helpString, QStringLiteral("triviactl"));
+        const char* ids[][2] = {{"_IID_CTLQSORT", "_ctlQsort"},
+                                {"_SRCIID_CTLQSORT", "__ctlQsort"},
+                                {"_IID_CTLFILE", "_ctlFile"},
+                                {"_SRCIID_CTLFILE", "__ctlFile"}};
+        for (const auto& [resource, name] : ids) {
+            QFile f(QStringLiteral(":/triviactl/") + resource);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(Guid::fromString(f.readAll()), lib.interface(name)->iid);
+        }
+        QVERIFY(lib.interface("_ctlFile")->members.isEmpty());
+        QVERIFY(lib.interface("__ctlFile")->members.isEmpty());
+        for (const auto& cls : lib.classes) {
+            const QImage bitmap(cls.bitmap);
+            QCOMPARE(bitmap.size(), QSize(16, 15));
+            QCOMPARE(cls.progId, QStringLiteral("triviactl.") + cls.name);
+        }
+    }
+
+    void eventsAreDeclared() {
+        const InterfaceDesc* events = triviaTypeLib().interface("__ctlQsort");
+        QVERIFY(events->events);
+        QStringList names;
+        for (const auto& m : events->members) {
+            names << m.name + QChar('(') + QString::number(m.params.size()) + QChar(')');
+            for (const auto& p : m.params)
+                QVERIFY(p.byRef);
+        }
+        QCOMPARE(names, QStringList({"Click(0)", "DblClick(0)", "KeyDown(2)", "KeyPress(1)",
+                                     "KeyUp(2)", "MouseDown(4)", "MouseMove(4)", "MouseUp(4)"}));
+        QCOMPARE(events->member("MouseUp")->params.at(2).type, QStringLiteral("single"));
     }
 
     void dispatchRefusals() {
