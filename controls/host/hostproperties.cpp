@@ -43,8 +43,10 @@ void HostWindow::showMembers() {
         properties_->setItem(row, 1, value);
         properties_->setItem(row, 2, type);
     }
-    if (!host_.hasControl())
-        methodLayout_->addWidget(new QLabel(QStringLiteral("No control."), methods_));
+    if (methodLayout_->count() == 0)
+        methodLayout_->addWidget(
+            new QLabel(host_.hasControl() ? QStringLiteral("None.") : QStringLiteral("No control."),
+                       methods_));
     refreshValues();
 }
 
