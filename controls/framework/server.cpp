@@ -5,10 +5,11 @@
 #include "registry.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <QMutex>
 
 #include <dlfcn.h>
+
+#include <map>
 
 namespace trivia::server {
 
@@ -62,11 +63,13 @@ QString modulePath() {
 
 const TypeLibDesc* typeLib(const ServerDesc& d) {
     static QMutex mutex;
-    static QHash<QString, std::optional<TypeLibDesc>> loaded;
+    // A map, not a hash: the factories keep pointers to what it holds.
+    static std::map<QString, std::optional<TypeLibDesc>> loaded;
     QMutexLocker lock(&mutex);
     auto it = loaded.find(d.typeLibResource);
-    if (it == loaded.end()) it = loaded.insert(d.typeLibResource, loadTypeLib(d.typeLibResource));
-    return it->has_value() ? &**it : nullptr;
+    if (it == loaded.end())
+        it = loaded.emplace(d.typeLibResource, loadTypeLib(d.typeLibResource)).first;
+    return it->second.has_value() ? &*it->second : nullptr;
 }
 
 HResult canUnloadNow() noexcept {

@@ -77,6 +77,12 @@ HostWindow::HostWindow(QWidget* parent) : QMainWindow(parent) {
     updateStatus();
 }
 
+HostWindow::~HostWindow() {
+    // The control goes first, while the window it is embedded in is still whole.
+    host_.disconnect(this);
+    host_.release();
+}
+
 QWidget* HostWindow::buildControlList() {
     auto* panel = new QWidget;
     auto* layout = new QVBoxLayout(panel);
@@ -167,7 +173,7 @@ bool HostWindow::createControl(const QString& progId) {
     QString error = QStringLiteral("%1 is not registered.").arg(progId);
     bool ok = false;
     for (const auto& c : data ? registeredControls(*data) : QList<RegisteredControl>())
-        if (c.progId == progId) ok = host_.create(c, container_, nullptr, &error);
+        if (!ok && c.progId == progId) ok = host_.create(c, container_, nullptr, &error);
     if (ok)
         host_.widget()->move(12, 12);
     else

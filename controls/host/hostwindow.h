@@ -18,6 +18,7 @@ class HostWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit HostWindow(QWidget* parent = nullptr);
+    ~HostWindow() override;
 
     ControlHost& host() { return host_; }
     void refreshControls();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace trivia {
@@ -56,6 +57,9 @@ QsortView::QsortView(QsortModel& model, QWidget* parent)
         QMessageBox::information(this, QStringLiteral("Help"), text);
     };
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { message(QsortModel::helpText); });
+    // The selected line is what xlist1 reads, however the player moved it.
+    connect(list1_, &QListWidget::itemSelectionChanged, this,
+            [this] { model_.setListIndex(selectedRow()); });
     list1_->viewport()->installEventFilter(this);
     list1_->installEventFilter(this);
     sync();
@@ -80,8 +84,9 @@ void QsortView::sync() {
 }
 
 bool QsortView::eventFilter(QObject* watched, QEvent* event) {
-    const bool released =
-        watched == list1_->viewport() && event->type() == QEvent::MouseButtonRelease;
+    const bool released = watched == list1_->viewport() &&
+                          event->type() == QEvent::MouseButtonRelease &&
+                          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
     const bool pressed =
         watched == list1_ && key && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return);
@@ -93,9 +98,13 @@ bool QsortView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void QsortView::lineClicked() {
+int QsortView::selectedRow() const {
     const auto selected = list1_->selectedItems();
-    model_.setListIndex(selected.isEmpty() ? -1 : list1_->row(selected.first()));
+    return selected.isEmpty() ? -1 : list1_->row(selected.first());
+}
+
+void QsortView::lineClicked() {
+    model_.setListIndex(selectedRow());
     try {
         model_.List1_Click();
     } catch (const ComError& e) {

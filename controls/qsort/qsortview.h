@@ -29,6 +29,7 @@ protected:
 
 private:
     void lineClicked();
+    int selectedRow() const;
 
     QsortModel& model_;
     QLabel* label1_;
