@@ -5,18 +5,11 @@
 namespace trivia {
 
 HResult ClassFactory::QueryInterface(const Guid& iid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    *ppv = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IClassFactory) return E_NOINTERFACE;
-    *ppv = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
+    return queryOne<IClassFactory>(this, iid, {IID_IClassFactory}, ppv);
 }
 
 uint32_t ClassFactory::Release() {
-    const uint32_t n = refs_.release();
-    if (n == 0) delete this;
-    return n;
+    return releaseRef(this, refs_);
 }
 
 HResult ClassFactory::CreateInstance(IUnknown* outer, const Guid& iid, void** ppv) {

@@ -21,7 +21,7 @@ template <class F> HResult guarded(F&& f) {
 } // namespace
 
 ControlBase::ControlBase(const CoClassDesc& cls, const InterfaceDesc& dispatch)
-    : clsid_(cls.clsid), dispatcher_(dispatch) {}
+    : DispatchBase(dispatch), clsid_(cls.clsid) {}
 
 ControlBase::~ControlBase() {
     delete widget_.data();
@@ -30,7 +30,7 @@ ControlBase::~ControlBase() {
 HResult ControlBase::QueryInterface(const Guid& iid, void** ppv) {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == dispatcher_.desc().iid)
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == dispatcher().desc().iid)
         *ppv = static_cast<IDispatch*>(this);
     else if (iid == IID_IControl)
         *ppv = static_cast<IControl*>(this);
@@ -43,33 +43,7 @@ HResult ControlBase::QueryInterface(const Guid& iid, void** ppv) {
 }
 
 uint32_t ControlBase::Release() {
-    const uint32_t n = refs_.release();
-    if (n == 0) delete this;
-    return n;
-}
-
-HResult ControlBase::GetTypeInfoCount(uint32_t* count) {
-    if (!count) return E_POINTER;
-    *count = 1;
-    return S_OK;
-}
-
-HResult ControlBase::GetTypeInfo(uint32_t index, uint32_t, ITypeInfo** info) {
-    if (!info) return E_POINTER;
-    *info = nullptr;
-    if (index != 0) return DISP_E_BADINDEX;
-    *info = new TypeInfo(dispatcher_.desc());
-    return S_OK;
-}
-
-HResult ControlBase::GetIDsOfNames(const Guid&, const QString* names, uint32_t count, uint32_t,
-                                   int32_t* ids) {
-    return dispatcher_.idsOfNames(names, count, ids);
-}
-
-HResult ControlBase::Invoke(int32_t id, const Guid&, uint32_t, uint16_t flags, DispParams* params,
-                            Variant* result, ExcepInfo* excep, uint32_t*) {
-    return dispatcher_.invoke(id, flags, params, result, excep);
+    return releaseRef(this, refs_);
 }
 
 HResult ControlBase::SetSite(IControlSite* site) {
@@ -120,7 +94,7 @@ HResult ControlBase::Save(IPropertyBag* bag, int32_t, int32_t) {
 }
 
 void ControlBase::propertyChanged(const QString& name) {
-    if (site_) site_->OnChanged(dispatcher_.idOf(name), name);
+    if (site_) site_->OnChanged(dispatcher().idOf(name), name);
 }
 
 QFont ControlBase::ambientFont() const {

@@ -11,7 +11,7 @@ namespace trivia {
 
 // What every control of the library shares: reference counting, dispatch through its default
 // interface, embedding in a container and persistence through the container's property bag.
-class ControlBase : public IDispatch, public IControl, public IPersistPropertyBag {
+class ControlBase : public DispatchBase, public IControl, public IPersistPropertyBag {
 public:
     ControlBase(const CoClassDesc& cls, const InterfaceDesc& dispatch);
     virtual ~ControlBase();
@@ -19,13 +19,6 @@ public:
     HResult QueryInterface(const Guid& iid, void** ppv) override;
     uint32_t AddRef() override { return refs_.add(); }
     uint32_t Release() override;
-
-    HResult GetTypeInfoCount(uint32_t* count) override;
-    HResult GetTypeInfo(uint32_t index, uint32_t lcid, ITypeInfo** info) override;
-    HResult GetIDsOfNames(const Guid& iid, const QString* names, uint32_t count, uint32_t lcid,
-                          int32_t* ids) override;
-    HResult Invoke(int32_t id, const Guid& iid, uint32_t lcid, uint16_t flags, DispParams* params,
-                   Variant* result, ExcepInfo* excep, uint32_t* argErr) override;
 
     HResult SetSite(IControlSite* site) override;
     HResult GetWidget(QWidget* parent, QWidget** widget) override;
@@ -37,7 +30,6 @@ public:
     HResult Save(IPropertyBag* bag, int32_t clearDirty, int32_t saveAll) override;
 
 protected:
-    Dispatcher& dispatcher() { return dispatcher_; }
     // Tells the container that the property of this name changed.
     void propertyChanged(const QString& name);
     QFont ambientFont() const;
@@ -51,7 +43,6 @@ protected:
 private:
     RefCount refs_;
     Guid clsid_;
-    Dispatcher dispatcher_;
     IControlSite* site_ = nullptr;
     QPointer<QWidget> widget_;
 };

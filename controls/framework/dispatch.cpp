@@ -24,6 +24,20 @@ HResult Dispatcher::idsOfNames(const QString* names, uint32_t count, int32_t* id
     return r;
 }
 
+HResult Dispatcher::typeInfoCount(uint32_t* count) {
+    if (!count) return E_POINTER;
+    *count = 1;
+    return S_OK;
+}
+
+HResult Dispatcher::typeInfo(uint32_t index, ITypeInfo** info) const {
+    if (!info) return E_POINTER;
+    *info = nullptr;
+    if (index != 0) return DISP_E_BADINDEX;
+    *info = new TypeInfo(desc_);
+    return S_OK;
+}
+
 HResult Dispatcher::invoke(int32_t id, uint16_t flags, DispParams* params, Variant* result,
                            ExcepInfo* excep) const {
     const MemberDesc* m = desc_.member(id);
@@ -68,19 +82,30 @@ HResult Dispatcher::run(const MemberDesc& m, const Handlers& h, uint16_t flags, 
     return DISP_E_MEMBERNOTFOUND;
 }
 
+HResult DispatchBase::GetTypeInfoCount(uint32_t* count) {
+    return Dispatcher::typeInfoCount(count);
+}
+
+HResult DispatchBase::GetTypeInfo(uint32_t index, uint32_t, ITypeInfo** info) {
+    return dispatcher_.typeInfo(index, info);
+}
+
+HResult DispatchBase::GetIDsOfNames(const Guid&, const QString* names, uint32_t count, uint32_t,
+                                    int32_t* ids) {
+    return dispatcher_.idsOfNames(names, count, ids);
+}
+
+HResult DispatchBase::Invoke(int32_t id, const Guid&, uint32_t, uint16_t flags, DispParams* params,
+                             Variant* result, ExcepInfo* excep, uint32_t*) {
+    return dispatcher_.invoke(id, flags, params, result, excep);
+}
+
 HResult TypeInfo::QueryInterface(const Guid& iid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    *ppv = nullptr;
-    if (iid != IID_IUnknown && iid != IID_ITypeInfo) return E_NOINTERFACE;
-    *ppv = static_cast<ITypeInfo*>(this);
-    AddRef();
-    return S_OK;
+    return queryOne<ITypeInfo>(this, iid, {IID_ITypeInfo}, ppv);
 }
 
 uint32_t TypeInfo::Release() {
-    const uint32_t n = refs_.release();
-    if (n == 0) delete this;
-    return n;
+    return releaseRef(this, refs_);
 }
 
 HResult TypeInfo::GetTypeAttr(Guid* iid, uint32_t* memberCount) {

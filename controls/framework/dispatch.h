@@ -25,6 +25,9 @@ public:
     bool complete() const { return handlers_.size() == desc_.members.size(); }
     int32_t idOf(const QString& name) const; // 0 when there is no such member
 
+    // What IDispatch's GetTypeInfoCount and GetTypeInfo answer: one description.
+    static HResult typeInfoCount(uint32_t* count);
+    HResult typeInfo(uint32_t index, ITypeInfo** info) const;
     HResult idsOfNames(const QString* names, uint32_t count, int32_t* ids) const;
     HResult invoke(int32_t id, uint16_t flags, DispParams* params, Variant* result,
                    ExcepInfo* excep) const;
@@ -35,6 +38,27 @@ private:
 
     InterfaceDesc desc_;
     QHash<int32_t, Handlers> handlers_;
+};
+
+// IDispatch answered by a Dispatcher; what derives from it binds the members.
+class DispatchBase : public IDispatch {
+public:
+    explicit DispatchBase(InterfaceDesc desc) : dispatcher_(std::move(desc)) {}
+
+    HResult GetTypeInfoCount(uint32_t* count) override;
+    HResult GetTypeInfo(uint32_t index, uint32_t lcid, ITypeInfo** info) override;
+    HResult GetIDsOfNames(const Guid& iid, const QString* names, uint32_t count, uint32_t lcid,
+                          int32_t* ids) override;
+    HResult Invoke(int32_t id, const Guid& iid, uint32_t lcid, uint16_t flags, DispParams* params,
+                   Variant* result, ExcepInfo* excep, uint32_t* argErr) override;
+
+protected:
+    ~DispatchBase() = default;
+    Dispatcher& dispatcher() { return dispatcher_; }
+    const Dispatcher& dispatcher() const { return dispatcher_; }
+
+private:
+    Dispatcher dispatcher_;
 };
 
 // The description of one interface, handed to hosts through IDispatch::GetTypeInfo.

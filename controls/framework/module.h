@@ -1,5 +1,8 @@
 #pragma once
 
+#include "interfaces.h"
+
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 
@@ -29,5 +32,24 @@ public:
 private:
     std::atomic<uint32_t> count_{1};
 };
+
+// Ends an object when its last reference goes.
+template <class T> uint32_t releaseRef(T* object, RefCount& refs) {
+    const uint32_t n = refs.release();
+    if (n == 0) delete object;
+    return n;
+}
+
+// QueryInterface for an object with one interface `I` (and those it derives from).
+template <class I>
+HResult queryOne(I* self, const Guid& iid, std::initializer_list<Guid> ids, void** ppv) {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (iid != IID_IUnknown && std::find(ids.begin(), ids.end(), iid) == ids.end())
+        return E_NOINTERFACE;
+    *ppv = self;
+    self->AddRef();
+    return S_OK;
+}
 
 } // namespace trivia

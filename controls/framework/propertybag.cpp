@@ -1,5 +1,7 @@
 #include "propertybag.h"
 
+#include "module.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
@@ -7,12 +9,7 @@
 namespace trivia {
 
 HResult MemoryPropertyBag::QueryInterface(const Guid& iid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    *ppv = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IPropertyBag) return E_NOINTERFACE;
-    *ppv = static_cast<IPropertyBag*>(this);
-    AddRef();
-    return S_OK;
+    return queryOne<IPropertyBag>(this, iid, {IID_IPropertyBag}, ppv);
 }
 
 int MemoryPropertyBag::indexOf(const QString& name) const {

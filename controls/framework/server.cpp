@@ -95,7 +95,10 @@ HResult getClassObject(const ServerDesc& d, const Guid* clsid, const Guid* iid,
     });
 }
 
-HResult registerServer(const ServerDesc& d) noexcept {
+namespace {
+
+// Writes or removes the keys of the server's registration.
+HResult updateRegistration(const ServerDesc& d, bool add) noexcept {
     return guarded(SELFREG_E_CLASS, [&] {
         const TypeLibDesc* t = typeLib(d);
         if (!t) return SELFREG_E_TYPELIB;
@@ -103,24 +106,23 @@ HResult registerServer(const ServerDesc& d) noexcept {
         Registry reg(Registry::defaultPath());
         const bool ok = reg.update([&](RegistryData& data) {
             for (const auto& k : keys)
-                data.setKey(k);
+                if (add)
+                    data.setKey(k);
+                else
+                    data.removeKey(k.path);
         });
         return ok ? S_OK : SELFREG_E_CLASS;
     });
 }
 
+} // namespace
+
+HResult registerServer(const ServerDesc& d) noexcept {
+    return updateRegistration(d, true);
+}
+
 HResult unregisterServer(const ServerDesc& d) noexcept {
-    return guarded(SELFREG_E_CLASS, [&] {
-        const TypeLibDesc* t = typeLib(d);
-        if (!t) return SELFREG_E_TYPELIB;
-        const auto keys = registrationKeys(*t, modulePath());
-        Registry reg(Registry::defaultPath());
-        const bool ok = reg.update([&](RegistryData& data) {
-            for (const auto& k : keys)
-                data.removeKey(k.path);
-        });
-        return ok ? S_OK : SELFREG_E_CLASS;
-    });
+    return updateRegistration(d, false);
 }
 
 } // namespace trivia::server

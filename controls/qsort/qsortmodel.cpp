@@ -73,33 +73,27 @@ void QsortModel::setXlist1(const QString& s) {
 }
 
 void QsortModel::setForeColor(int32_t v) {
-    foreColor_ = v;
-    changed(QStringLiteral("ForeColor"));
+    store(foreColor_, v, QStringLiteral("ForeColor"));
 }
 
 void QsortModel::setEnabled(bool v) {
-    enabled_ = v;
-    changed(QStringLiteral("Enabled"));
+    store(enabled_, v, QStringLiteral("Enabled"));
 }
 
 void QsortModel::setFont(const QFont& f) {
-    font_ = f;
-    changed(QStringLiteral("Font"));
+    store(font_, f, QStringLiteral("Font"));
 }
 
 void QsortModel::setBackStyle(int16_t v) {
-    backStyle_ = v;
-    changed(QStringLiteral("BackStyle"));
+    store(backStyle_, v, QStringLiteral("BackStyle"));
 }
 
 void QsortModel::setBorderStyle(int16_t v) {
-    borderStyle_ = v;
-    changed(QStringLiteral("BorderStyle"));
+    store(borderStyle_, v, QStringLiteral("BorderStyle"));
 }
 
 void QsortModel::setBackColor(OleColor v) {
-    backColor_ = v;
-    changed(QStringLiteral("BackColor"));
+    store(backColor_, v, QStringLiteral("BackColor"));
 }
 
 void QsortModel::selectLine(const QString& text) {

@@ -72,6 +72,10 @@ public:
 
 private:
     void changed(const QString& name);
+    template <class T> void store(T& slot, const T& value, const QString& name) {
+        slot = value;
+        changed(name);
+    }
     void refresh();
     void selectLine(const QString& text);
 
