@@ -10,13 +10,31 @@
 #include <QPushButton>
 #include <QWebEngineView>
 
+#include <dlfcn.h>
+
 namespace trivia {
+
+namespace {
+
+// Once the browser engine has started it cannot leave the process again, so it stays loaded
+// even when this library is unloaded by a host that does not link it itself.
+void keepBrowserEngineLoaded() {
+    static const bool kept = [] {
+        Dl_info info{};
+        return dladdr(&QWebEngineView::staticMetaObject, &info) && info.dli_fname &&
+               dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    }();
+    Q_UNUSED(kept);
+}
+
+} // namespace
 
 FileView::FileView(FileModel& model, QWidget* parent)
     : QWidget(parent), model_(model), command1_(new QPushButton(QStringLiteral("Command1"), this)),
       text1_(new QLineEdit(this)),
       command2_(new QPushButton(QStringLiteral("link to morvane"), this)),
-      webBrowser1_(new QWebEngineView(this)), browser_(new WebBrowser(webBrowser1_)) {
+      webBrowser1_((keepBrowserEngineLoaded(), new QWebEngineView(this))),
+      browser_(new WebBrowser(webBrowser1_)) {
     setObjectName(QStringLiteral("ctlFile"));
     setFixedSize(twips(4800), twips(3600));
     setAutoFillBackground(true);
