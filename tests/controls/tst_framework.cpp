@@ -233,4 +233,4 @@ private slots:
 };
 
 TRIVIA_TEST_MAIN(FrameworkTest)
-#include "test_framework.moc"
+#include "tst_framework.moc"

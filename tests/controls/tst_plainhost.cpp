@@ -60,4 +60,4 @@ private slots:
 };
 
 TRIVIA_TEST_MAIN(PlainHostTest)
-#include "test_plainhost.moc"
+#include "tst_plainhost.moc"

@@ -180,4 +180,4 @@ private slots:
 };
 
 TRIVIA_TEST_MAIN(HostTest)
-#include "test_host.moc"
+#include "tst_host.moc"

@@ -206,4 +206,4 @@ private slots:
 };
 
 TRIVIA_TEST_MAIN(ExportsTest)
-#include "test_exports.moc"
+#include "tst_exports.moc"

@@ -178,4 +178,4 @@ private slots:
 };
 
 TRIVIA_TEST_MAIN(FileTest)
-#include "test_file.moc"
+#include "tst_file.moc"

@@ -466,4 +466,4 @@ private slots:
 };
 
 TRIVIA_TEST_MAIN(QsortTest)
-#include "test_qsort.moc"
+#include "tst_qsort.moc"
