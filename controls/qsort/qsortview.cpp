@@ -109,6 +109,9 @@ void QsortView::lineClicked() {
         model_.List1_Click();
     } catch (const ComError& e) {
         message(e.description());
+    } catch (const std::exception&) {
+        // Nothing may escape into the host's event loop.
+        message(QStringLiteral("The line could not be moved."));
     }
     sync();
 }
