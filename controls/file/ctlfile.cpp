@@ -1,0 +1,23 @@
+#include "ctlfile.h"
+
+#include "fileview.h"
+
+namespace trivia {
+
+CtlFile::CtlFile(const TypeLibDesc& lib)
+    : ControlBase(*lib.coclass(QStringLiteral("ctlFile")),
+                  *lib.interface(QStringLiteral("_ctlFile"))) {
+    model_.shown = [this] {
+        if (auto* v = view()) v->sync();
+    };
+}
+
+FileView* CtlFile::view() const {
+    return static_cast<FileView*>(widget());
+}
+
+QWidget* CtlFile::createWidget(QWidget* parent) {
+    return new FileView(model_, parent);
+}
+
+} // namespace trivia

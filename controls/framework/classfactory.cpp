@@ -1,0 +1,41 @@
+#include "classfactory.h"
+
+#include <new>
+
+namespace trivia {
+
+HResult ClassFactory::QueryInterface(const Guid& iid, void** ppv) {
+    return queryOne<IClassFactory>(this, iid, {IID_IClassFactory}, ppv);
+}
+
+uint32_t ClassFactory::Release() {
+    return releaseRef(this, refs_);
+}
+
+HResult ClassFactory::CreateInstance(IUnknown* outer, const Guid& iid, void** ppv) {
+    if (!ppv) return E_POINTER;
+    *ppv = nullptr;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    IUnknown* object = nullptr;
+    try {
+        object = create_();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
+    if (!object) return E_OUTOFMEMORY;
+    const HResult r = object->QueryInterface(iid, ppv);
+    object->Release();
+    return r;
+}
+
+HResult ClassFactory::LockServer(int32_t lock) {
+    if (lock)
+        module::lock();
+    else
+        module::unlock();
+    return S_OK;
+}
+
+} // namespace trivia

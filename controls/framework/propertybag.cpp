@@ -1,0 +1,128 @@
+#include "propertybag.h"
+
+#include "module.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace trivia {
+
+HResult MemoryPropertyBag::QueryInterface(const Guid& iid, void** ppv) {
+    return queryOne<IPropertyBag>(this, iid, {IID_IPropertyBag}, ppv);
+}
+
+int MemoryPropertyBag::indexOf(const QString& name) const {
+    for (int i = 0; i < entries_.size(); ++i)
+        if (entries_[i].first.compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+HResult MemoryPropertyBag::Read(const QString& name, Variant* value) {
+    if (!value) return E_POINTER;
+    const int i = indexOf(name);
+    if (i < 0) return E_INVALIDARG;
+    *value = entries_[i].second;
+    return S_OK;
+}
+
+HResult MemoryPropertyBag::Write(const QString& name, const Variant& value) {
+    if (name.isEmpty() || name.contains(QChar('=')) || name.contains(QChar('\n')))
+        return E_INVALIDARG;
+    const int i = indexOf(name);
+    if (i < 0)
+        entries_.append({name, value});
+    else
+        entries_[i].second = value;
+    return S_OK;
+}
+
+QStringList MemoryPropertyBag::keys() const {
+    QStringList k;
+    for (const auto& e : entries_)
+        k << e.first;
+    return k;
+}
+
+std::optional<Variant> MemoryPropertyBag::value(const QString& name) const {
+    const int i = indexOf(name);
+    if (i < 0) return std::nullopt;
+    return entries_[i].second;
+}
+
+void MemoryPropertyBag::remove(const QString& name) {
+    const int i = indexOf(name);
+    if (i >= 0) entries_.removeAt(i);
+}
+
+QString MemoryPropertyBag::toText(const Guid& clsid) const {
+    QString text = QStringLiteral("Class=") + clsid.toString() + QChar('\n');
+    for (const auto& [name, value] : entries_)
+        text += name + QChar('=') + value.encode() + QChar('\n');
+    return text;
+}
+
+std::optional<MemoryPropertyBag> MemoryPropertyBag::fromText(const QString& text, Guid* clsid,
+                                                             QString* error) {
+    MemoryPropertyBag bag;
+    Guid cls;
+    int lineNo = 0;
+    for (const QString& raw : text.split(QChar('\n'))) {
+        ++lineNo;
+        const QString line = raw.endsWith(QChar('\r')) ? raw.chopped(1) : raw;
+        if (line.trimmed().isEmpty()) continue;
+        const int eq = line.indexOf(QChar('='));
+        const QString key = eq > 0 ? line.left(eq).trimmed() : QString();
+        const QString rest = line.mid(eq + 1);
+        std::optional<Variant> v;
+        if (key == QLatin1String("Class")) {
+            if (const auto g = Guid::fromString(rest)) cls = *g, v = Variant();
+        } else if (!key.isEmpty()) {
+            v = Variant::decode(rest);
+            if (v) bag.Write(key, *v);
+        }
+        if (!v) {
+            if (error) *error = QStringLiteral("line %1 is not \"Key=type:value\"").arg(lineNo);
+            return std::nullopt;
+        }
+    }
+    if (clsid) *clsid = cls;
+    return bag;
+}
+
+bool MemoryPropertyBag::saveFile(const QString& path, const Guid& clsid, QString* error) const {
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly)) {
+        f.write(toText(clsid).toUtf8());
+        if (f.commit()) return true;
+    }
+    if (error) *error = f.errorString();
+    return false;
+}
+
+std::optional<MemoryPropertyBag> MemoryPropertyBag::loadFile(const QString& path, Guid* clsid,
+                                                             QString* error) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error) *error = f.errorString();
+        return std::nullopt;
+    }
+    return fromText(QString::fromUtf8(f.readAll()), clsid, error);
+}
+
+Variant PropertyBagAccess::read(const QString& name, const Variant& defaultValue) {
+    Variant v;
+    const HResult r = bag_.Read(name, &v);
+    if (r == E_INVALIDARG) return defaultValue;
+    if (failed(r)) throw ComError(r, QStringLiteral("Cannot read property ") + name);
+    return v;
+}
+
+void PropertyBagAccess::write(const QString& name, const Variant& value,
+                              const Variant& defaultValue) {
+    if (value.sameValue(defaultValue)) return;
+    const HResult r = bag_.Write(name, value);
+    if (failed(r)) throw ComError(r, QStringLiteral("Cannot write property ") + name);
+}
+
+} // namespace trivia

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace trivia {
+
+// One key of the registry: a path such as "CLSID\{...}" and its named values ("@" is the
+// key's own value).
+struct RegistryKey {
+    QString path;
+    QList<QPair<QString, QString>> values;
+
+    std::optional<QString> value(const QString& name) const;
+};
+
+// The registry's content. Keys nobody changed keep their text exactly as read, so a change
+// to one key leaves the rest of the file byte for byte as it was.
+class RegistryData {
+public:
+    static RegistryData parse(const QString& text);
+    QString toText() const;
+
+    QList<RegistryKey> keys() const;
+    const RegistryKey* key(const QString& path) const; // paths compare case-insensitively
+    void setKey(const RegistryKey& key);
+    bool removeKey(const QString& path);
+
+private:
+    struct Entry {
+        RegistryKey key;
+        QString raw; // the key's text as read; empty once changed
+    };
+    int indexOf(const QString& path) const;
+    static QString render(const RegistryKey& key);
+
+    QString preamble_; // whatever stands before the first key
+    QList<Entry> entries_;
+};
+
+// The per-user registry of controls: a text file of keys, read and written under a lock,
+// replaced atomically.
+class Registry {
+public:
+    explicit Registry(QString path) : path_(std::move(path)) {}
+    // CONTROLS_REGISTRY when set, otherwise a file under the user's XDG data folder.
+    static QString defaultPath();
+
+    const QString& path() const { return path_; }
+    std::optional<RegistryData> read(QString* error = nullptr) const;
+    // Reads, changes and writes back under the lock; a registry left empty is removed.
+    bool update(const std::function<void(RegistryData&)>& change, QString* error = nullptr);
+
+private:
+    QString path_;
+};
+
+} // namespace trivia

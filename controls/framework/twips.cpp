@@ -1,0 +1,13 @@
+#include "twips.h"
+
+namespace trivia {
+
+QFont sansSerif(double pointSize) {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(pointSize);
+    f.setWeight(QFont::Normal);
+    return f;
+}
+
+} // namespace trivia
