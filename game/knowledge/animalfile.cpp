@@ -49,7 +49,7 @@ bool readRecord(ValueReader& in, AnimalRecord& a) {
 }
 
 QString lastItem(const QString& why, int count, const QString& name) {
-    return why + "\r\n" + "last item " + QString::number(count) + " " + name;
+    return why + crlf + "last item " + QString::number(count) + " " + name;
 }
 
 QString quoted(const QString& s) {
@@ -98,7 +98,7 @@ QString writeAnimals(QIODevice& out, const Knowledge& kb) {
             values << QString::number(a.biomes[b]);
         values << QString::number(a.extra1) << QString::number(a.extra2)
                << QString::number(a.extra3);
-        text += values.join(',') + "\r\n";
+        text += values.join(',') + crlf;
     }
     const QByteArray bytes = text.toUtf8();
     if (out.write(bytes) != bytes.size()) return out.errorString();

@@ -1,5 +1,7 @@
 #include "printzones.h"
 
+#include "ui.h"
+
 QString zoneNumber(long long value) {
     return (value < 0 ? QString() : QString(" ")) + QString::number(value) + ' ';
 }
@@ -34,5 +36,5 @@ PrintZoneLine& PrintZoneLine::emptyZone() {
 }
 
 QString PrintZoneLine::toString() const {
-    return line_ + "\r\n";
+    return line_ + crlf;
 }

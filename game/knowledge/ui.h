@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// The line break of every message and every file the game writes.
+inline constexpr char crlf[] = "\r\n";
+
 // What the game asks of its user interface. The program answers with message boxes and
 // modal forms; tests answer with a recorder, so no model ever opens a window itself.
 class Ui {

@@ -17,5 +17,3 @@ struct ProgramState {
     Random random;
     int16_t nameMeWorth = 0; // the points of a Name-me question, and the misses it allows
 };
-
-inline constexpr char crlf[] = "\r\n";

@@ -34,11 +34,6 @@ void addReserved(PrintZoneLine& line, const QString& value) {
         line.text(value);
 }
 
-// The reserved values are kept as they stand: a word stays a word, a number a number.
-std::optional<QString> readReserved(ValueReader& in) {
-    return in.word();
-}
-
 } // namespace
 
 std::optional<GameSettings> readSettings(QIODevice& device) {
@@ -58,8 +53,9 @@ std::optional<GameSettings> readSettings(QIODevice& device) {
     int16(scratch);
     int16(scratch);
     for (ReservedGroup& group : s.reserved) {
-        if (const auto v = readReserved(in)) group.first = *v;
-        if (const auto v = readReserved(in)) group.second = *v;
+        // The reserved values are kept as read, a word or a number.
+        if (const auto v = in.word()) group.first = *v;
+        if (const auto v = in.word()) group.second = *v;
         int16(group.third);
     }
     if (!in.error().isEmpty()) return std::nullopt;
