@@ -2,6 +2,7 @@
 
 #include "knowledge/categories.h"
 #include "knowledge/random.h"
+#include "play/score.h"
 #include "play/settings.h"
 
 class Ui;
@@ -15,5 +16,6 @@ struct ProgramState {
     Knowledge knowledge;
     GameSettings settings;
     Random random;
+    Scores scores;
     int16_t nameMeWorth = 0; // the points of a Name-me question, and the misses it allows
 };

@@ -35,9 +35,9 @@ void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int d
     if (formNumber < 0 || formNumber >= int(settings.formLayout.size())) return;
     FormLayout& entry = settings.formLayout[formNumber];
     if (direction == 1) {
-        form.setWindowState(entry.windowState == 2   ? Qt::WindowMaximized
-                            : entry.windowState == 1 ? Qt::WindowMinimized
-                                                     : Qt::WindowNoState);
+        // A window remembered minimised comes back as a normal one: a modal screen that
+        // opens minimised leaves a child in front of a menu that does not answer.
+        form.setWindowState(entry.windowState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
         // A window never stored has no size yet: it keeps the one it was drawn with.
         if (entry.width > 0 && entry.height > 0)
             form.resize(twips(entry.width), twips(entry.height));
@@ -51,4 +51,8 @@ void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int d
 
 void centerFrame(QWidget& frame, const QWidget& form) {
     frame.move((form.width() - frame.width()) / 2, (form.height() - frame.height()) / 2);
+}
+
+QString arrayName(const char* array, int index) {
+    return QString("%1_%2").arg(array).arg(index);
 }

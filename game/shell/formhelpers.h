@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 class QWidget;
@@ -14,3 +16,6 @@ void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int d
 
 // Places `frame` in the middle of `form`.
 void centerFrame(QWidget& frame, const QWidget& form);
+
+// The object name of entry `index` of a control array: "Image1_2".
+QString arrayName(const char* array, int index);

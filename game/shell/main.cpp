@@ -1,6 +1,6 @@
 #include "play/programstate.h"
+#include "shell/formsui.h"
 #include "shell/mainmenu.h"
-#include "shell/messagebox.h"
 
 #include <QApplication>
 
@@ -8,8 +8,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(programTitle);
 
-    MessageBoxUi ui;
+    FormsUi ui;
     ProgramState state(ui);
+    ui.attach(state);
     MainMenu menu(state, QCoreApplication::applicationDirPath());
     menu.show();
     return app.exec();

@@ -2,6 +2,7 @@
 
 #include "knowledge/animalfile.h"
 #include "knowledge/ui.h"
+#include "play/game.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
 #include "play/settingsfile.h"
@@ -24,7 +25,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
     l->setGeometry(where);
     l->setFont(font);
     l->setAlignment(Qt::AlignCenter);
-    l->setAccessibleName(text);
     return l;
 }
 
@@ -33,7 +33,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     b->setObjectName(name);
     b->setGeometry(where);
     b->setFont(sansFont(11, true));
-    b->setAccessibleName(text);
     return b;
 }
 
@@ -72,8 +71,8 @@ void MainMenu::createControls() {
     command3_ = button(this, "Command3", "About", twipsRect(3390, 5940, 1380, 480));
     cmdquit_ = button(this, "cmdquit", "Quit", twipsRect(4920, 5940, 1380, 480));
 
-    connect(command1_, &QPushButton::clicked, this, &MainMenu::playRequested);
-    connect(cmdsetup_, &QPushButton::clicked, this, &MainMenu::setupRequested);
+    connect(command1_, &QPushButton::clicked, this, [this] { playGame(state_); });
+    connect(cmdsetup_, &QPushButton::clicked, this, [this] { state_.ui.showSetup(); });
     connect(cmdhelp_, &QPushButton::clicked, this, &MainMenu::openHelp);
     connect(command3_, &QPushButton::clicked, this, &MainMenu::showCredits);
     connect(cmdquit_, &QPushButton::clicked, this, &QWidget::close);

@@ -1,0 +1,15 @@
+#include "formparts.h"
+
+#include <QPushButton>
+
+QPushButton* colouredButton(QWidget* parent, const char* name, const QString& text,
+                            const QRect& where, const QColor& colour, const QFont& font) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(where);
+    b->setFont(font);
+    QPalette p = b->palette();
+    p.setColor(QPalette::Button, colour);
+    b->setPalette(p);
+    return b;
+}

@@ -1,0 +1,51 @@
+#include "formsui.h"
+
+#include "play/scoreboardform.h"
+#include "screens/describeform.h"
+#include "screens/oddoutform.h"
+
+#include <QApplication>
+
+namespace {
+// Every window of the game is modal over the one the player is looking at.
+QWidget* activeWindow() {
+    return QApplication::activeWindow();
+}
+
+template <class Form> void showModal(ProgramState& state) {
+    Form form(state, activeWindow());
+    form.exec();
+}
+} // namespace
+
+void FormsUi::showQuestion(int questionType) {
+    if (!state_) return;
+    switch (questionType) {
+    case 3:
+    case 4:
+    case 5:
+        showModal<DescribeForm>(*state_);
+        break;
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+        showModal<OddOneOutForm>(*state_);
+        break;
+    default:
+        break;
+    }
+}
+
+void FormsUi::showSetup() {}
+
+void FormsUi::showScoreBoard(const QString& result, const QString& heading) {
+    if (!state_) return;
+    ScoreBoard board(*state_, activeWindow());
+    board.setResult(result);
+    board.setHeading(heading);
+    board.scoreCaption();
+    board.exec();
+}
+
+void FormsUi::showAnimalEditor() {}
