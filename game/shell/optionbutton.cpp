@@ -1,5 +1,6 @@
 #include "optionbutton.h"
 
+#include <QButtonGroup>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,15 +41,23 @@ void OptionButton::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Up:
     case Qt::Key_Left:
-        focusNextPrevChild(false);
+        focusNeighbour(-1);
         return;
     case Qt::Key_Down:
     case Qt::Key_Right:
-        focusNextPrevChild(true);
+        focusNeighbour(+1);
         return;
     default:
         QRadioButton::keyPressEvent(event);
     }
+}
+
+void OptionButton::focusNeighbour(int step) {
+    if (!group()) return;
+    const QList<QAbstractButton*> options = group()->buttons();
+    const qsizetype here = options.indexOf(this);
+    const qsizetype next = (here + step + options.size()) % options.size();
+    options[next]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 void OptionButton::keyReleaseEvent(QKeyEvent* event) {

@@ -25,5 +25,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Arrow keys walk round the options of the question.
+    void focusNeighbour(int step);
+
     bool selecting_ = false;
 };
