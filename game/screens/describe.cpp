@@ -50,7 +50,7 @@ QString DescribeQuestion::prompt() const {
 }
 
 void DescribeQuestion::answer(int option) {
-    if (!complete_ || answered_ || option < 0 || option >= options) return;
+    if (!awaitsAnswer() || option < 0 || option >= options) return;
     answered_ = true;
     if (option == correctChoice_)
         showResult(state_, 5, 5, " Correct, +5 pts");

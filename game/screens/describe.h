@@ -18,6 +18,8 @@ public:
     // been told, the kind is switched off, and only Skip is left.
     bool load();
     bool complete() const { return complete_; }
+    // True until the player has answered a complete question.
+    bool awaitsAnswer() const { return complete_ && !answered_; }
 
     const std::array<QString, options>& captions() const { return captions_; }
     int correctChoice() const { return correctChoice_; }

@@ -88,7 +88,8 @@ void DescribeForm::showQuestion() {
 }
 
 void DescribeForm::answer(int option) {
-    if (!question_.complete()) return;
+    // A screen reader can reach this window while its score board is open: one answer only.
+    if (!question_.awaitsAnswer()) return;
     choice_[size_t(option)]->select();
     question_.answer(option);
     accept();

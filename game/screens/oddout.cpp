@@ -50,7 +50,7 @@ QString OddOneOutQuestion::pictureName(int picture) const {
 }
 
 void OddOneOutQuestion::answer(int picture) {
-    if (!complete_ || answered_ || picture < 0 || picture >= pictures) return;
+    if (!awaitsAnswer() || picture < 0 || picture >= pictures) return;
     answered_ = true;
     const auto& kb = state_.knowledge;
     const bool right = slotOfPicture_[size_t(picture)] == 1;

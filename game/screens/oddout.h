@@ -19,6 +19,8 @@ public:
     // far stay as they are and only Skip is left.
     bool load();
     bool complete() const { return complete_; }
+    // True until the player has answered a complete question.
+    bool awaitsAnswer() const { return complete_ && !answered_; }
 
     QString caption() const; // the kind's name, the window's title
     QString prompt() const;

@@ -77,7 +77,8 @@ void OddOneOutForm::showQuestion() {
 }
 
 void OddOneOutForm::answer(int picture) {
-    if (!question_.complete()) return;
+    // A screen reader can reach this window while its score board is open: one answer only.
+    if (!question_.awaitsAnswer()) return;
     question_.answer(picture);
     accept();
 }

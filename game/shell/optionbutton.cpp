@@ -13,7 +13,10 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     // the keys are handled below and never reach the button's own click.
     connect(this, &QAbstractButton::clicked, this, &OptionButton::chosen);
     connect(this, &QAbstractButton::toggled, this, [this](bool on) {
-        if (on && !selecting_) emit chosen();
+        // Answered after the screen reader's call has returned: the answer opens a modal
+        // window, and the reader must not wait for the player to close it.
+        if (on && !selecting_)
+            QMetaObject::invokeMethod(this, &OptionButton::chosen, Qt::QueuedConnection);
     });
 }
 
