@@ -23,6 +23,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, int 
     b->setObjectName(name);
     b->setGeometry(twipsRect(5280, top, 1095, 495));
     b->setFont(sansFont(9.75));
+    b->setAutoDefault(false);
     return b;
 }
 
@@ -80,7 +81,6 @@ void AnimalForm::createDifficulty() {
     difficulty_->setTextMargins(0, 0, 0, 0);
     difficulty_->setToolTip("Change the difficulty");
     difficulty_->setAccessibleName("Difficulty");
-    difficulty_->installEventFilter(this);
     upDown2_ = new UpDown(*difficulty_, AnimalEditor::lowestDifficulty,
                           AnimalEditor::highestDifficulty, "Difficulty", frame2);
     upDown2_->setObjectName("UpDown2");
@@ -209,18 +209,18 @@ void AnimalForm::enableRecord(bool enable) {
         c->setEnabled(enable);
 }
 
-bool AnimalForm::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the level box stores the level at once (leaving the animal would store it
-    // anyway) and presses no button of the window.
-    if (watched == difficulty_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (!editor_.commitDifficulty(difficulty_->text()))
-                difficulty_->setText(editor_.difficultyText());
-            return true;
-        }
+void AnimalForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(event);
+        return;
     }
-    return QDialog::eventFilter(watched, event);
+    // Enter presses the button that has the focus and stores a typed level (leaving the
+    // animal would store it anyway). No button is a default one: Enter in the list or a
+    // box never moves on to another animal.
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
+        focused->click();
+    else if (focusWidget() == difficulty_ && !editor_.commitDifficulty(difficulty_->text()))
+        difficulty_->setText(editor_.difficultyText());
 }
 
 void AnimalForm::done(int result) {

@@ -26,7 +26,7 @@ public:
     void done(int result) override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createList();

@@ -132,8 +132,16 @@ void TestAnimalForm::editsWithMouseKeyboardAndScreenReader() {
     QTRY_COMPARE(combo1->currentIndex(), 0);
     QCOMPARE(f.get<QComboBox>("cmbClass")->currentText(), "Bird"); // as edited
     combo1->setFocus();
+    QTest::keyClick(combo1, Qt::Key_Down);
+    QTest::keyClick(combo1, Qt::Key_Return); // chooses nothing more
+    QCOMPARE(combo1->currentText(), "Barn owl");
     QTest::keyClick(combo1, Qt::Key_End);
+    f.get<QPushButton>("cmdPrev")->setFocus();
+    QTest::keyClick(f.get<QPushButton>("cmdPrev"), Qt::Key_Return);
+    QCOMPARE(combo1->currentText(), "Leopard gecko");
+    f.get<QPushButton>("cmdNext")->setFocus();
     QTest::keyClick(f.get<QPushButton>("cmdNext"), Qt::Key_Space);
+    QTest::keyClick(f.get<QPushButton>("cmdNext"), Qt::Key_Return);
     QCOMPARE(combo1->currentText(), "Common hippopotamus"); // the last stays the last
     QVERIFY(f.ui.messages.isEmpty());
 }
