@@ -1,5 +1,6 @@
 #include "formsui.h"
 
+#include "editor/animalform.h"
 #include "play/scoreboardform.h"
 #include "screens/describeform.h"
 #include "screens/oddoutform.h"
@@ -48,4 +49,6 @@ void FormsUi::showScoreBoard(const QString& result, const QString& heading) {
     board.exec();
 }
 
-void FormsUi::showAnimalEditor() {}
+void FormsUi::showAnimalEditor() {
+    if (state_) showModal<AnimalForm>(*state_);
+}
