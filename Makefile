@@ -24,6 +24,7 @@ test: deps
 bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	$(BUILD)/bench/bench_files
+	$(BUILD)/bench/bench_game
 
 clean:
 	rm -rf $(BUILD) $(TESTBUILD)
