@@ -1,6 +1,7 @@
 #include "formsui.h"
 
 #include "play/scoreboardform.h"
+#include "play/setupform.h"
 #include "screens/describeform.h"
 #include "screens/oddoutform.h"
 
@@ -37,7 +38,9 @@ void FormsUi::showQuestion(int questionType) {
     }
 }
 
-void FormsUi::showSetup() {}
+void FormsUi::showSetup() {
+    if (state_) showModal<SetupForm>(*state_);
+}
 
 void FormsUi::showScoreBoard(const QString& result, const QString& heading) {
     if (!state_) return;

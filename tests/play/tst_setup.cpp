@@ -1,0 +1,256 @@
+#include "play/programstate.h"
+#include "play/settingsfile.h"
+#include "play/setup.h"
+#include "recordingui.h"
+#include "testfolder.h"
+
+#include <QDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(SetupScreen::Box)
+
+namespace {
+
+// A player's settings as read from velk.INI, every field its own value.
+GameSettings storedSettings() {
+    GameSettings s;
+    s.minDifficulty = 2;
+    s.maxDifficulty = 3;
+    s.questionCount = 8;
+    s.logLevel = 2;
+    s.typeEnabled = {7, -1, 0, -1, 0, -1, 0, 0, -1, 1, 4};
+    s.formLayout[4] = {2, 0x123456, 4000, 5000};
+    s.titlePicture = "title.jpg";
+    s.spareValue1 = 9;
+    return s;
+}
+
+// A program with its settings read, its word tables built, and the screen open.
+struct OpenScreen {
+    explicit OpenScreen(const GameSettings& stored = storedSettings()) {
+        state.settings = stored;
+        buildCategoryTables(state.knowledge.tables, stored.maxDifficulty);
+        screen.load();
+    }
+    TestFolder folder;
+    RecordingUi ui;
+    ProgramState state{ui};
+    SetupScreen screen{state};
+};
+
+} // namespace
+
+class TestSetup : public QObject {
+    Q_OBJECT
+private slots:
+    void loadShowsTheSettings();
+    void changeRule_data();
+    void changeRule();
+    void spinnerSteps_data();
+    void spinnerSteps();
+    void unloadStoresRebuildsAndSaves();
+    void unloadSavesLast();
+    void allKindsOffIsAllowed();
+    void onlineQuestions();
+    void editButtonOpensTheEditor();
+};
+
+void TestSetup::loadShowsTheSettings() {
+    OpenScreen o;
+    // Opening always starts the log afresh at every line and the lowest level at 1.
+    QCOMPARE(o.state.settings.logLevel, 0);
+    QCOMPARE(o.state.settings.minDifficulty, 1);
+    QCOMPARE(o.screen.text(SetupScreen::nquestion), "8");
+    QCOMPARE(o.screen.text(SetupScreen::tmindif), "1");
+    QCOMPARE(o.screen.text(SetupScreen::tmaxdif), "3");
+    const QStringList names = o.screen.typeNames();
+    QCOMPARE(names.size(), 9);
+    QCOMPARE(names.first(), "Name me!");
+    QCOMPARE(names.last(), "Odd one out -- biome");
+    // Entry 0 is never listed; any nonzero entry counts as on.
+    const QList<bool> expected{true, false, true, false, true, false, false, true, true};
+    for (int item = 0; item < 9; ++item)
+        QCOMPARE(o.screen.selected(item), expected[item]);
+    QVERIFY(o.ui.windows.isEmpty());
+    QVERIFY(o.ui.messages.isEmpty());
+}
+
+void TestSetup::changeRule_data() {
+    QTest::addColumn<SetupScreen::Box>("box");
+    QTest::addColumn<QString>("levels"); // "min-max" typed into the level boxes first
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("value");
+    using S = SetupScreen;
+    // The open screen holds 8 questions and levels 1 to 3.
+    QTest::newRow("15 questions") << S::nquestion << "1-3"
+                                  << "15"
+                                  << "10" << 10;
+    QTest::newRow("0 questions") << S::nquestion << "1-3"
+                                 << "0"
+                                 << "1" << 1;
+    QTest::newRow("negative") << S::nquestion << "1-3"
+                              << "-3"
+                              << "1" << 1;
+    QTest::newRow("5 questions") << S::nquestion << "1-3"
+                                 << "5"
+                                 << "5" << 5;
+    QTest::newRow("leading zero") << S::nquestion << "1-3"
+                                  << "07"
+                                  << "7" << 7;
+    QTest::newRow("blanks around") << S::nquestion << "1-3"
+                                   << " 4 "
+                                   << "4" << 4;
+    QTest::newRow("empty keeps 8") << S::nquestion << "1-3"
+                                   << ""
+                                   << "" << 8;
+    QTest::newRow("a word keeps 8") << S::nquestion << "1-3"
+                                    << "ten"
+                                    << "ten" << 8;
+    QTest::newRow("a minus alone") << S::nquestion << "1-3"
+                                   << "-"
+                                   << "-" << 8;
+    QTest::newRow("a fraction") << S::nquestion << "1-3"
+                                << "2.5"
+                                << "2.5" << 8;
+    QTest::newRow("beyond 16 bits") << S::nquestion << "1-3"
+                                    << "99999"
+                                    << "99999" << 8;
+    QTest::newRow("level 5") << S::tmaxdif << "1-3"
+                             << "5"
+                             << "3" << 3;
+    QTest::newRow("level 0") << S::tmaxdif << "1-3"
+                             << "0"
+                             << "1" << 1;
+    QTest::newRow("level 2") << S::tmaxdif << "1-3"
+                             << "2"
+                             << "2" << 2;
+    QTest::newRow("max below min") << S::tmaxdif << "2-3"
+                                   << "1"
+                                   << "2" << 2;
+    QTest::newRow("min above max") << S::tmindif << "1-2"
+                                   << "3"
+                                   << "2" << 2;
+    QTest::newRow("min 0") << S::tmindif << "1-3"
+                           << "0"
+                           << "1" << 1;
+}
+
+void TestSetup::changeRule() {
+    QFETCH(SetupScreen::Box, box);
+    QFETCH(QString, levels);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, value);
+    OpenScreen o;
+    o.screen.change(SetupScreen::tmaxdif, levels.section('-', 1));
+    o.screen.change(SetupScreen::tmindif, levels.section('-', 0, 0));
+    QCOMPARE(o.screen.change(box, typed), shown);
+    QCOMPARE(o.screen.value(box), value);
+    // Writing the result back runs the rule once more and changes nothing.
+    QCOMPARE(o.screen.change(box, shown), shown);
+    QCOMPARE(o.screen.value(box), value);
+}
+
+void TestSetup::spinnerSteps_data() {
+    QTest::addColumn<SetupScreen::Box>("box");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("up from 5") << SetupScreen::nquestion << "5" << 1 << "6";
+    QTest::newRow("down from 5") << SetupScreen::nquestion << "5" << -1 << "4";
+    QTest::newRow("up at 10") << SetupScreen::nquestion << "10" << 1 << "10";
+    QTest::newRow("down at 1") << SetupScreen::nquestion << "1" << -1 << "1";
+    QTest::newRow("level up at 3") << SetupScreen::tmaxdif << "3" << 1 << "3";
+    QTest::newRow("level down at 1") << SetupScreen::tmaxdif << "1" << -1 << "1";
+    QTest::newRow("level up from 1") << SetupScreen::tmaxdif << "1" << 1 << "2";
+    // A box left empty steps from its last number.
+    QTest::newRow("up from empty") << SetupScreen::nquestion << "" << 1 << "9";
+}
+
+void TestSetup::spinnerSteps() {
+    QFETCH(SetupScreen::Box, box);
+    QFETCH(QString, start);
+    QFETCH(int, delta);
+    QFETCH(QString, shown);
+    OpenScreen o;
+    o.screen.change(box, start);
+    QCOMPARE(o.screen.change(box, o.screen.stepped(box, delta)), shown);
+}
+
+void TestSetup::unloadStoresRebuildsAndSaves() {
+    OpenScreen o;
+    o.screen.change(SetupScreen::nquestion, "3");
+    o.screen.change(SetupScreen::tmaxdif, "1");
+    for (int item = 0; item < 9; ++item)
+        o.screen.setSelected(item, item == 0 || item == 8);
+    o.screen.unload();
+
+    GameSettings expected = storedSettings();
+    expected.questionCount = 3;
+    expected.maxDifficulty = 1;
+    expected.minDifficulty = 1;
+    expected.logLevel = 0;
+    expected.typeEnabled = {7, -1, 0, 0, 0, 0, 0, 0, 0, -1, 4}; // 0 and 10 untouched
+    QCOMPARE(o.state.settings, expected);
+    QCOMPARE(o.folder.read(settingsFileName), settingsText(expected));
+    QCOMPARE(o.state.knowledge.tables.eaterNames[1], "Meat eater"); // the words of level 1
+    QVERIFY(o.ui.messages.isEmpty());
+}
+
+// The file is written last, from settings already stored and tables already rebuilt: the
+// report of a failed save comes when everything else is done.
+void TestSetup::unloadSavesLast() {
+    OpenScreen o;
+    QVERIFY(QDir(o.folder.path()).mkdir(settingsFileName));
+    o.screen.change(SetupScreen::tmaxdif, "2");
+    o.screen.setSelected(1, true);
+    bool reported = false;
+    o.ui.onMessage = [&](const QString&) {
+        QCOMPARE(o.state.settings.maxDifficulty, 2);
+        QCOMPARE(o.state.settings.typeEnabled[2], -1);
+        QCOMPARE(o.state.knowledge.tables.eaterNames[2], "Insect eater");
+        reported = true;
+    };
+    o.screen.unload();
+    QVERIFY(reported);
+}
+
+void TestSetup::allKindsOffIsAllowed() {
+    OpenScreen o;
+    for (int item = 0; item < 9; ++item)
+        o.screen.setSelected(item, false);
+    o.screen.setSelected(9, true);  // no tenth kind
+    o.screen.setSelected(-1, true); // nor a zeroth
+    o.screen.unload();
+    for (int type = 1; type <= 9; ++type)
+        QCOMPARE(o.state.settings.typeEnabled[size_t(type)], 0);
+    QCOMPARE(o.state.settings.typeEnabled[0], 7);
+    QCOMPARE(o.state.settings.typeEnabled[10], 4);
+}
+
+// The button switches the log to question headings and wrong answers at once; the level
+// is kept by the save, and opening the screen again sets every line back.
+void TestSetup::onlineQuestions() {
+    OpenScreen o;
+    o.screen.makeOnlineQuestions();
+    QCOMPARE(o.state.settings.logLevel, 2);
+    QCOMPARE(o.ui.messages, QStringList{"Will create question file for online games"});
+    o.screen.unload();
+    GameSettings saved;
+    loadSettings(saved);
+    QCOMPARE(saved.logLevel, 2);
+
+    SetupScreen again(o.state);
+    again.load();
+    QCOMPARE(o.state.settings.logLevel, 0);
+}
+
+void TestSetup::editButtonOpensTheEditor() {
+    OpenScreen o;
+    o.screen.editAnimals();
+    QCOMPARE(o.ui.windows, QStringList{"editor"});
+}
+
+QTEST_GUILESS_MAIN(TestSetup)
+#include "tst_setup.moc"
