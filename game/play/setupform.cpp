@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -31,6 +33,22 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     b->setToolTip(tip);
     return b;
 }
+
+// On a coloured item the style's thin focus mark is lost; a child steering the list with
+// the keyboard must see which kind Space toggles.
+class FocusFrameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!(option.state & QStyle::State_HasFocus)) return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::WindowText), 2, Qt::DotLine));
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
+};
 
 } // namespace
 
@@ -117,6 +135,7 @@ void SetupForm::createList() {
     for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
         p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
     list1_->setPalette(p);
+    list1_->setItemDelegate(new FocusFrameDelegate(list1_));
 }
 
 void SetupForm::formLoad() {

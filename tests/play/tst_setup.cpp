@@ -1,4 +1,6 @@
+#include "play/game.h"
 #include "play/programstate.h"
+#include "play/quizlog.h"
 #include "play/settingsfile.h"
 #include "play/setup.h"
 #include "recordingui.h"
@@ -52,6 +54,7 @@ private slots:
     void unloadSavesLast();
     void allKindsOffIsAllowed();
     void onlineQuestions();
+    void onlineQuestionFileAcrossGames();
     void editButtonOpensTheEditor();
 };
 
@@ -244,6 +247,31 @@ void TestSetup::onlineQuestions() {
     SetupScreen again(o.state);
     again.load();
     QCOMPARE(o.state.settings.logLevel, 0);
+}
+
+// A game of three after the button: the log holds the headings, not the descriptions the
+// screens write as they open; after the screen is opened again it holds every line.
+void TestSetup::onlineQuestionFileAcrossGames() {
+    OpenScreen o;
+    o.state.knowledge.animalCount = 1;
+    o.ui.onQuestion = [&](int) { logLine(o.state, "a description", 1, 0); };
+    auto playThree = [&] {
+        clearLog(o.state);
+        playGame(o.state);
+        return QString::fromUtf8(o.folder.read(quizLogFileName)).split("\r\n");
+    };
+    o.screen.change(SetupScreen::nquestion, "3");
+    o.screen.makeOnlineQuestions();
+    o.screen.unload();
+    QCOMPARE(playThree(),
+             (QStringList{"---- Question 1", "---- Question 2", "---- Question 3", ""}));
+
+    SetupScreen again(o.state);
+    again.load();
+    again.unload();
+    const QStringList all = playThree();
+    QCOMPARE(all.size(), 7);
+    QCOMPARE(all.mid(0, 2), (QStringList{"---- Question 1", "a description"}));
 }
 
 void TestSetup::editButtonOpensTheEditor() {
