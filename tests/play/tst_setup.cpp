@@ -48,14 +48,10 @@ private slots:
     void loadShowsTheSettings();
     void changeRule_data();
     void changeRule();
-    void spinnerSteps_data();
-    void spinnerSteps();
     void unloadStoresRebuildsAndSaves();
     void unloadSavesLast();
     void allKindsOffIsAllowed();
-    void onlineQuestions();
     void onlineQuestionFileAcrossGames();
-    void editButtonOpensTheEditor();
 };
 
 void TestSetup::loadShowsTheSettings() {
@@ -85,58 +81,23 @@ void TestSetup::changeRule_data() {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("value");
     using S = SetupScreen;
-    // The open screen holds 8 questions and levels 1 to 3.
-    QTest::newRow("15 questions") << S::nquestion << "1-3"
-                                  << "15"
-                                  << "10" << 10;
-    QTest::newRow("0 questions") << S::nquestion << "1-3"
-                                 << "0"
-                                 << "1" << 1;
-    QTest::newRow("negative") << S::nquestion << "1-3"
-                              << "-3"
-                              << "1" << 1;
-    QTest::newRow("5 questions") << S::nquestion << "1-3"
-                                 << "5"
-                                 << "5" << 5;
-    QTest::newRow("leading zero") << S::nquestion << "1-3"
-                                  << "07"
-                                  << "7" << 7;
-    QTest::newRow("blanks around") << S::nquestion << "1-3"
-                                   << " 4 "
-                                   << "4" << 4;
-    QTest::newRow("empty keeps 8") << S::nquestion << "1-3"
-                                   << ""
-                                   << "" << 8;
-    QTest::newRow("a word keeps 8") << S::nquestion << "1-3"
-                                    << "ten"
-                                    << "ten" << 8;
-    QTest::newRow("a minus alone") << S::nquestion << "1-3"
-                                   << "-"
-                                   << "-" << 8;
-    QTest::newRow("a fraction") << S::nquestion << "1-3"
-                                << "2.5"
-                                << "2.5" << 8;
-    QTest::newRow("beyond 16 bits") << S::nquestion << "1-3"
-                                    << "99999"
-                                    << "99999" << 8;
-    QTest::newRow("level 5") << S::tmaxdif << "1-3"
-                             << "5"
-                             << "3" << 3;
-    QTest::newRow("level 0") << S::tmaxdif << "1-3"
-                             << "0"
-                             << "1" << 1;
-    QTest::newRow("level 2") << S::tmaxdif << "1-3"
-                             << "2"
-                             << "2" << 2;
-    QTest::newRow("max below min") << S::tmaxdif << "2-3"
-                                   << "1"
-                                   << "2" << 2;
-    QTest::newRow("min above max") << S::tmindif << "1-2"
-                                   << "3"
-                                   << "2" << 2;
-    QTest::newRow("min 0") << S::tmindif << "1-3"
-                           << "0"
-                           << "1" << 1;
+    auto row = [](const char* name, S::Box box, const char* levels, const char* typed,
+                  const char* shown, int value) {
+        QTest::newRow(name) << box << QString(levels) << QString(typed) << QString(shown) << value;
+    };
+    // The open screen holds 8 questions and levels 1 to 3; the plain clamps are typed on
+    // the form itself.
+    row("negative", S::nquestion, "1-3", "-3", "1", 1);
+    row("leading zero", S::nquestion, "1-3", "07", "7", 7);
+    row("blanks around", S::nquestion, "1-3", " 4 ", "4", 4);
+    row("empty keeps 8", S::nquestion, "1-3", "", "", 8);
+    row("a word keeps 8", S::nquestion, "1-3", "ten", "ten", 8);
+    row("a minus alone", S::nquestion, "1-3", "-", "-", 8);
+    row("a fraction", S::nquestion, "1-3", "2.5", "2.5", 8);
+    row("beyond 16 bits", S::nquestion, "1-3", "99999", "99999", 8);
+    row("max below min", S::tmaxdif, "2-3", "1", "2", 2);
+    row("min above max", S::tmindif, "1-2", "3", "2", 2);
+    row("min 0", S::tmindif, "1-3", "0", "1", 1);
 }
 
 void TestSetup::changeRule() {
@@ -153,32 +114,6 @@ void TestSetup::changeRule() {
     // Writing the result back runs the rule once more and changes nothing.
     QCOMPARE(o.screen.change(box, shown), shown);
     QCOMPARE(o.screen.value(box), value);
-}
-
-void TestSetup::spinnerSteps_data() {
-    QTest::addColumn<SetupScreen::Box>("box");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("delta");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("up from 5") << SetupScreen::nquestion << "5" << 1 << "6";
-    QTest::newRow("down from 5") << SetupScreen::nquestion << "5" << -1 << "4";
-    QTest::newRow("up at 10") << SetupScreen::nquestion << "10" << 1 << "10";
-    QTest::newRow("down at 1") << SetupScreen::nquestion << "1" << -1 << "1";
-    QTest::newRow("level up at 3") << SetupScreen::tmaxdif << "3" << 1 << "3";
-    QTest::newRow("level down at 1") << SetupScreen::tmaxdif << "1" << -1 << "1";
-    QTest::newRow("level up from 1") << SetupScreen::tmaxdif << "1" << 1 << "2";
-    // A box left empty steps from its last number.
-    QTest::newRow("up from empty") << SetupScreen::nquestion << "" << 1 << "9";
-}
-
-void TestSetup::spinnerSteps() {
-    QFETCH(SetupScreen::Box, box);
-    QFETCH(QString, start);
-    QFETCH(int, delta);
-    QFETCH(QString, shown);
-    OpenScreen o;
-    o.screen.change(box, start);
-    QCOMPARE(o.screen.change(box, o.screen.stepped(box, delta)), shown);
 }
 
 void TestSetup::unloadStoresRebuildsAndSaves() {
@@ -232,23 +167,6 @@ void TestSetup::allKindsOffIsAllowed() {
     QCOMPARE(o.state.settings.typeEnabled[10], 4);
 }
 
-// The button switches the log to question headings and wrong answers at once; the level
-// is kept by the save, and opening the screen again sets every line back.
-void TestSetup::onlineQuestions() {
-    OpenScreen o;
-    o.screen.makeOnlineQuestions();
-    QCOMPARE(o.state.settings.logLevel, 2);
-    QCOMPARE(o.ui.messages, QStringList{"Will create question file for online games"});
-    o.screen.unload();
-    GameSettings saved;
-    loadSettings(saved);
-    QCOMPARE(saved.logLevel, 2);
-
-    SetupScreen again(o.state);
-    again.load();
-    QCOMPARE(o.state.settings.logLevel, 0);
-}
-
 // A game of three after the button: the log holds the headings, not the descriptions the
 // screens write as they open; after the screen is opened again it holds every line.
 void TestSetup::onlineQuestionFileAcrossGames() {
@@ -272,12 +190,6 @@ void TestSetup::onlineQuestionFileAcrossGames() {
     const QStringList all = playThree();
     QCOMPARE(all.size(), 7);
     QCOMPARE(all.mid(0, 2), (QStringList{"---- Question 1", "a description"}));
-}
-
-void TestSetup::editButtonOpensTheEditor() {
-    OpenScreen o;
-    o.screen.editAnimals();
-    QCOMPARE(o.ui.windows, QStringList{"editor"});
 }
 
 QTEST_GUILESS_MAIN(TestSetup)
