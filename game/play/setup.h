@@ -33,8 +33,6 @@ public:
     QString change(Box box, const QString& typed);
     // What a step of the spinner writes into the box, before the change rule.
     QString stepped(Box box, int delta) const;
-    int16_t low(Box box) const;
-    int16_t high(Box box) const;
 
     QStringList typeNames() const;
     bool selected(int item) const { return selected_[size_t(item)]; }
@@ -50,6 +48,9 @@ public:
     void unload();
 
 private:
+    int16_t low(Box box) const;
+    int16_t high(Box box) const;
+
     ProgramState& state_;
     std::array<int16_t, 3> values_{5, 1, 1}; // as the boxes were drawn
     std::array<bool, typeCount> selected_{};
