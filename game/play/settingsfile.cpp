@@ -34,6 +34,16 @@ void addReserved(PrintZoneLine& line, const QString& value) {
         line.text(value);
 }
 
+// A hand-edited file may hold values no game can be played with (0 questions, level 99, a
+// log level that writes nothing): such a field takes its default, the rest of the file stands.
+void defaultOutOfRange(GameSettings& s) {
+    const GameSettings d;
+    if (s.maxDifficulty < 1 || s.maxDifficulty > maxLevelAllowed) s.maxDifficulty = d.maxDifficulty;
+    if (s.minDifficulty < 1 || s.minDifficulty > s.maxDifficulty) s.minDifficulty = d.minDifficulty;
+    if (s.questionCount < 1 || s.questionCount > maxQuestions) s.questionCount = d.questionCount;
+    if (s.logLevel < 0 || s.logLevel > onlineLogLevel) s.logLevel = d.logLevel;
+}
+
 } // namespace
 
 std::optional<GameSettings> readSettings(QIODevice& device) {
@@ -75,6 +85,7 @@ std::optional<GameSettings> readSettings(QIODevice& device) {
     for (int i = 0; i <= 9; ++i)
         int16(s.typeEnabled[i]);
     if (!in.error().isEmpty()) return std::nullopt;
+    defaultOutOfRange(s);
     return s;
 }
 

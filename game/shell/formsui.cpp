@@ -2,6 +2,7 @@
 
 #include "editor/animalform.h"
 #include "play/scoreboardform.h"
+#include "play/setupform.h"
 #include "screens/describeform.h"
 #include "screens/oddoutform.h"
 
@@ -38,7 +39,9 @@ void FormsUi::showQuestion(int questionType) {
     }
 }
 
-void FormsUi::showSetup() {}
+void FormsUi::showSetup() {
+    if (state_) showModal<SetupForm>(*state_);
+}
 
 void FormsUi::showScoreBoard(const QString& result, const QString& heading) {
     if (!state_) return;

@@ -48,6 +48,8 @@ private slots:
     void spacingIsNotSignificant();
     void unreadableFilesGiveDefaults_data();
     void unreadableFilesGiveDefaults();
+    void outOfRangeFieldsTakeTheirDefault_data();
+    void outOfRangeFieldsTakeTheirDefault();
     void missingFileGivesDefaultsAndSaveWritesItWhole();
     void failedSaveIsReportedAndKeepsTheOldFile();
 };
@@ -114,6 +116,41 @@ void TestSettingsFile::unreadableFilesGiveDefaults() {
     GameSettings s = distinctSettings();
     loadSettings(s);
     QCOMPARE(s, GameSettings{});
+}
+
+// A hand-edited value no game can use gives way to its default; the rest of the file stands.
+void TestSettingsFile::outOfRangeFieldsTakeTheirDefault_data() {
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::addColumn<QList<int>>("read"); // min, max, questions, log level
+    QTest::newRow("in range") << QByteArray(" 2 3 10 1") << QList<int>{2, 3, 10, 1};
+    QTest::newRow("no questions") << QByteArray(" 2 3 0 1") << QList<int>{2, 3, 5, 1};
+    QTest::newRow("negative questions") << QByteArray(" 2 3 -7 1") << QList<int>{2, 3, 5, 1};
+    QTest::newRow("eleven questions") << QByteArray(" 2 3 11 1") << QList<int>{2, 3, 5, 1};
+    QTest::newRow("level 99") << QByteArray(" 1 99 4 1") << QList<int>{1, 1, 4, 1};
+    QTest::newRow("level 0") << QByteArray(" 1 0 4 1") << QList<int>{1, 1, 4, 1};
+    QTest::newRow("lowest above highest") << QByteArray(" 3 2 4 1") << QList<int>{1, 2, 4, 1};
+    QTest::newRow("lowest 0") << QByteArray(" 0 2 4 1") << QList<int>{1, 2, 4, 1};
+    QTest::newRow("log level 9") << QByteArray(" 2 3 4 9") << QList<int>{2, 3, 4, 0};
+    QTest::newRow("log level -1") << QByteArray(" 2 3 4 -1") << QList<int>{2, 3, 4, 0};
+}
+
+void TestSettingsFile::outOfRangeFieldsTakeTheirDefault() {
+    QFETCH(QByteArray, firstLine);
+    QFETCH(QList<int>, read);
+    QByteArray text = settingsText(distinctSettings());
+    text = firstLine + text.mid(text.indexOf("\r\n"));
+    const auto back = readFrom(text);
+    QVERIFY(back);
+    QCOMPARE(
+        (QList<int>{back->minDifficulty, back->maxDifficulty, back->questionCount, back->logLevel}),
+        read);
+    GameSettings rest = *back;
+    const GameSettings expected = distinctSettings();
+    rest.minDifficulty = expected.minDifficulty;
+    rest.maxDifficulty = expected.maxDifficulty;
+    rest.questionCount = expected.questionCount;
+    rest.logLevel = expected.logLevel;
+    QCOMPARE(rest, expected);
 }
 
 void TestSettingsFile::missingFileGivesDefaultsAndSaveWritesItWhole() {
