@@ -134,6 +134,12 @@ void screens() {
     for (int n = 0; n < 200; ++n)
         question(n);
     const long after = residentKiB();
+    for (int round = 0; round < 4; ++round) {
+        const long a = residentKiB();
+        for (int n = 0; n < 200; ++n)
+            question(n);
+        std::printf("  next 200: %ld KiB\n", residentKiB() - a);
+    }
     std::printf("200 questions with their score boards: resident memory %ld KiB -> %ld KiB, "
                 "growth %ld KiB (target < 2048 KiB)\n",
                 before, after, after - before);

@@ -1,11 +1,11 @@
 #include "animalform.h"
 
 #include "editor/animallist.h"
-#include "editor/updown.h"
 #include "play/programstate.h"
 #include "shell/formhelpers.h"
 #include "shell/picturebox.h"
 #include "shell/twips.h"
+#include "shell/updown.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,8 +83,16 @@ void AnimalForm::createDifficulty() {
     difficulty_->setTextMargins(0, 0, 0, 0);
     difficulty_->setToolTip("Change the difficulty");
     difficulty_->setAccessibleName("Difficulty");
-    upDown2_ = new UpDown(*difficulty_, AnimalEditor::lowestDifficulty,
-                          AnimalEditor::highestDifficulty, "Difficulty", frame2);
+    upDown2_ = new UpDown(*difficulty_, frame2);
+    connect(upDown2_, &UpDown::stepped, this, [this](int delta) {
+        // A box holding no number starts from the lowest level; one outside steps back in.
+        bool ok = false;
+        const int value = difficulty_->text().trimmed().toInt(&ok);
+        difficulty_->setText(
+            QString::number(ok ? std::clamp(value + delta, int(AnimalEditor::lowestDifficulty),
+                                            int(AnimalEditor::highestDifficulty))
+                               : AnimalEditor::lowestDifficulty));
+    });
     upDown2_->setObjectName("UpDown2");
     upDown2_->setGeometry(twipsRect(600, 240, 240, 495));
 }
