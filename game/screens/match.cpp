@@ -13,10 +13,11 @@ namespace {
 const std::array<QRect, MatchQuestion::count> pictures{
     QRect(720, 240, 3735, 2535), QRect(5040, 240, 3615, 2535), QRect(720, 3000, 3735, 2415),
     QRect(5040, 3000, 3615, 2415)};
-// Bar 0 is the rightmost.
+// Bar 0 is the rightmost. Each bar stands clear of its neighbours, so that no name is half
+// hidden under the next bar.
 const std::array<QRect, MatchQuestion::count> bars{
-    QRect(6240, 5520, 2500, 435), QRect(4320, 5520, 2500, 435), QRect(2280, 5520, 2500, 435),
-    QRect(120, 5520, 2500, 435)};
+    QRect(6600, 5520, 2080, 435), QRect(4440, 5520, 2080, 435), QRect(2280, 5520, 2080, 435),
+    QRect(120, 5520, 2080, 435)};
 
 bool valid(int index, size_t size = MatchQuestion::count) {
     return index >= 0 && index < int(size);

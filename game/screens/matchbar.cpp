@@ -54,10 +54,11 @@ void MatchBar::mouseReleaseEvent(QMouseEvent* event) {
 
 void MatchBar::paintEvent(QPaintEvent* event) {
     QPushButton::paintEvent(event);
-    if (!held_) return;
-    // A held bar wears a thick dashed frame, plain to see on every colour.
+    if (!held_ && !hasFocus()) return;
+    // A held bar wears a thick dashed frame, the bar with the keyboard a solid one: both
+    // plain to see on every colour.
     QPainter p(this);
-    p.setPen(QPen(Qt::black, 3, Qt::DashLine));
+    p.setPen(QPen(Qt::black, held_ ? 3 : 2, held_ ? Qt::DashLine : Qt::SolidLine));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(rect().adjusted(2, 2, -3, -3));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
 }

@@ -8,6 +8,7 @@
 #include "shell/picturebox.h"
 #include "shell/twips.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -24,6 +25,15 @@ constexpr std::array<int, MatchQuestion::count> barsLeftToRight{3, 2, 1, 0};
 
 QRect inPixels(const QRect& t) {
     return twipsRect(t.left(), t.top(), t.width(), t.height());
+}
+
+// The desktop's sans serif runs wider than the one the sizes were chosen for: a caption
+// that would not fit its bar steps down until it does.
+QFont barFont(const QString& caption, int width) {
+    QFont font = sansFont(MatchQuestion::barFontSize(int(caption.size())), true);
+    while (QFontMetrics(font).horizontalAdvance(caption) > width && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
 }
 
 QString pictureName(int picture) {
@@ -98,7 +108,7 @@ void MatchForm::showQuestion() {
     for (int k = 0; k < question_.barsDrawn(); ++k) {
         const QString caption = question_.caption(k);
         btn1_[size_t(k)]->setText(caption);
-        btn1_[size_t(k)]->setFont(sansFont(MatchQuestion::barFontSize(int(caption.size())), true));
+        btn1_[size_t(k)]->setFont(barFont(caption, btn1_[size_t(k)]->width() - 8));
         image1_[size_t(k)]->load(question_.pictureFile(k));
     }
     // After the drawing gave up there is nothing to match: only Skip is left.

@@ -32,16 +32,6 @@ QRect inPixels(const QRectF& t) {
     return twipsRect(int(t.left()), int(t.top()), int(t.width()), int(t.height()));
 }
 
-bool pressesButton(const QKeyEvent& event, const QObject* target) {
-    switch (event.key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return qobject_cast<const QAbstractButton*>(target) != nullptr;
-    default:
-        return false;
-    }
-}
 } // namespace
 
 NameMeForm::NameMeForm(ProgramState& state, QWidget* parent)
@@ -71,6 +61,8 @@ void NameMeForm::createControls() {
     command1_->setObjectName("Command1");
     command1_->setGeometry(twipsRect(360, 5520, 1095, 615));
     command1_->setFont(sansFont(12, true));
+    // No button is the window's default: Enter is a key typed, or presses the focused button.
+    command1_->setAutoDefault(false);
     connect(command1_, &QPushButton::clicked, this, &QDialog::reject);
 
     label3_ = boldLabel(this, "Label3", twipsRect(5880, 4080, 1455, 1095), 9.75);
@@ -122,8 +114,14 @@ void NameMeForm::keyPressEvent(QKeyEvent* event) {
 bool NameMeForm::takeKey(QKeyEvent* event, QObject* target) {
     if (event->text().isEmpty() || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
         return false;
-    if (pressesButton(*event, target)) return false;
-    if (!event->isAutoRepeat()) guess(event->text().front());
+    auto* button = qobject_cast<QAbstractButton*>(target);
+    if (button && event->key() == Qt::Key_Space) return false;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (event->isAutoRepeat()) return true;
+    if (button && enter)
+        button->click();
+    else
+        guess(event->text().front());
     return true;
 }
 

@@ -37,10 +37,10 @@ struct Loaded {
 };
 
 // Where a bar lies on each picture: centred, at the picture's foot.
-const QList<QPoint> feet{{1337, 2330}, {5597, 2330}, {1337, 4970}, {5597, 4970}};
+const QList<QPoint> feet{{1547, 2330}, {5807, 2330}, {1547, 4970}, {5807, 4970}};
 
 QRect onPicture(int picture) {
-    return {feet[picture], QSize(2500, 435)};
+    return {feet[picture], QSize(2080, 435)};
 }
 
 } // namespace
