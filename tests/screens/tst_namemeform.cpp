@@ -1,11 +1,14 @@
 #include "formtesting.h"
+#include "knowledge/wording.h"
 #include "questionstate.h"
 #include "screens/namemeform.h"
+#include "shell/formsui.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -50,6 +53,7 @@ private slots:
     void losingTellsTheWordAndCloses();
     void quitScoresNothing();
     void noAnimalLeavesOnlyQuit();
+    void theGameOpensBothScreens();
 };
 
 void TestNameMeForm::showsTheWordAsBlanks() {
@@ -169,6 +173,31 @@ void TestNameMeForm::noAnimalLeavesOnlyQuit() {
     QCOMPARE(QApplication::focusWidget(), child<QPushButton>(*n.form, "Command1"));
     n.type("l");
     QCOMPARE(n.q.ui.messages.size(), told);
+}
+
+// The program's own port opens each screen for its kind, modal, and returns when it closes.
+void TestNameMeForm::theGameOpensBothScreens() {
+    TestFolder folder;
+    FormsUi ui;
+    ProgramState state(ui);
+    ui.attach(state);
+    buildCategoryTables(state.knowledge.tables, 1);
+    state.settings.maxDifficulty = 1;
+    for (const char* name : {"Lion", "Owl", "Frog", "Bee"}) {
+        AnimalRecord& a = state.knowledge.animals[size_t(++state.knowledge.animalCount)];
+        a.name = name;
+        a.difficulty = 1;
+    }
+    QStringList opened;
+    for (int kind : {1, 2}) {
+        QTimer::singleShot(0, [&] {
+            QWidget* screen = QApplication::activeModalWidget();
+            opened << (screen ? screen->objectName() : "nothing");
+            if (screen) screen->close();
+        });
+        askQuestion(state.knowledge, ui, kind);
+    }
+    QCOMPARE(opened, QStringList({"NameMe", "imatch"}));
 }
 
 QTEST_MAIN(TestNameMeForm)
