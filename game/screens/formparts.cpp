@@ -8,8 +8,12 @@ QPushButton* colouredButton(QWidget* parent, const char* name, const QString& te
     b->setObjectName(name);
     b->setGeometry(where);
     b->setFont(font);
-    QPalette p = b->palette();
-    p.setColor(QPalette::Button, colour);
-    b->setPalette(p);
+    paintButton(*b, colour);
     return b;
+}
+
+void paintButton(QAbstractButton& button, const QColor& colour) {
+    QPalette p = button.palette();
+    p.setColor(QPalette::Button, colour);
+    button.setPalette(p);
 }

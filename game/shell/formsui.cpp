@@ -4,6 +4,8 @@
 #include "play/scoreboardform.h"
 #include "play/setupform.h"
 #include "screens/describeform.h"
+#include "screens/matchform.h"
+#include "screens/namemeform.h"
 #include "screens/oddoutform.h"
 
 #include <QApplication>
@@ -23,6 +25,12 @@ template <class Form> void showModal(ProgramState& state) {
 void FormsUi::showQuestion(int questionType) {
     if (!state_) return;
     switch (questionType) {
+    case 1:
+        showModal<NameMeForm>(*state_);
+        break;
+    case 2:
+        showModal<MatchForm>(*state_);
+        break;
     case 3:
     case 4:
     case 5:
