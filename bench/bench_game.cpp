@@ -8,12 +8,15 @@
 #include "play/scoreboardform.h"
 #include "screens/describeform.h"
 #include "screens/oddoutform.h"
+#include "shell/formhelpers.h"
 #include "silentui.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,6 +39,7 @@ double medianMillis(int runs, const std::function<void()>& work) {
 }
 
 long residentKiB() {
+    malloc_trim(0);
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : status.readAll().split('\n'))
@@ -150,6 +154,7 @@ void screens() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    limitStyleCaches(); // as the game does
     worstDraw();
     QDir::setCurrent(QCoreApplication::applicationDirPath() + "/../bin");
     screens();

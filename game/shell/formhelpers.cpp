@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QWidget>
 
@@ -55,4 +56,8 @@ void centerFrame(QWidget& frame, const QWidget& form) {
 
 QString arrayName(const char* array, int index) {
     return QString("%1_%2").arg(array).arg(index);
+}
+
+void limitStyleCaches() {
+    QPixmapCache::setCacheLimit(1024); // KiB
 }

@@ -19,3 +19,7 @@ void centerFrame(QWidget& frame, const QWidget& form);
 
 // The object name of entry `index` of a control array: "Image1_2".
 QString arrayName(const char* array, int index);
+
+// Every new window brings new button colours, and the style keeps a picture of each button
+// it paints: without a small limit a long game fills that cache up to 10 MB.
+void limitStyleCaches();

@@ -1,4 +1,5 @@
 #include "play/programstate.h"
+#include "shell/formhelpers.h"
 #include "shell/formsui.h"
 #include "shell/mainmenu.h"
 
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(programTitle);
+    limitStyleCaches();
 
     FormsUi ui;
     ProgramState state(ui);
