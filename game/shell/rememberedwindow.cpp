@@ -8,7 +8,8 @@
 
 void paintBackground(QWidget& widget, const QColor& colour) {
     QPalette p = widget.palette();
-    p.setColor(QPalette::Window, colour);
+    // Buttons fill with their button colour, everything else with its window colour.
+    p.setColor(widget.backgroundRole(), colour);
     widget.setPalette(p);
     widget.setAutoFillBackground(true);
 }
