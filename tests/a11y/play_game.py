@@ -27,6 +27,36 @@ def answer_odd_one_out(w, n):
     act(pictures[n % 3])
 
 
+def answer_match(w):
+    pictures = [control(w, "push button", f"Picture {p}") for p in range(1, 5)]
+    bars = [b for b in controls(w, "push button")
+            if b.name not in ("Help", "Done", "Skip") and not b.name.startswith("Picture ")]
+    if len(bars) != 4:
+        fail(f"four named bars expected, got {[b.name for b in bars]}")
+    for bar, picture in zip(bars, pictures):
+        act(bar)
+        time.sleep(0.3)
+        act(picture)
+        time.sleep(0.3)
+    act(control(w, "push button", "Done"))
+
+
+LETTERS = "EARIOTNSLCUDPMHGBFYWKVXZJQ"
+
+
+def answer_name_me(app, w):
+    picture = [a for a in controls(w, "image", "label") if a.name == "The animal to name"]
+    if not picture:
+        fail("the animal's picture must be named without giving the name away")
+    for letter in LETTERS:
+        if w not in windows(app):
+            return
+        key = [k for k in controls(w, "push button") if k.name == letter]
+        if key:
+            act(key[0])
+            time.sleep(0.35)
+
+
 def main():
     app = application()
     act(control(window(app, "Morvane Velkins"), "push button", "Play"))
@@ -45,12 +75,20 @@ def main():
             answered += 1
         elif "Describe this image" in shown:
             answer_describe(window(app, "Describe this image"), answered)
+        elif "Match 'em" in shown:
+            answer_match(window(app, "Match 'em"))
+        elif any(t.startswith("Name Me -- ") for t in shown):
+            answer_name_me(app, window(app, [t for t in shown if t.startswith("Name Me")][0]))
         elif any(t.startswith("Odd one out -- ") for t in shown):
             answer_odd_one_out(window(app, [t for t in shown if t.startswith("Odd one")][0]),
                                answered)
         else:
             for w in windows(app):
                 for label in controls(w, "label"):
+                    if label.name.startswith("The word was: "):
+                        print(f"  lost: {label.name!r}")
+                        act(control(w, "push button", "OK"))
+                        answered += 1
                     if label.name.startswith("You scored "):
                         print(f"  final: {label.name!r}")
                         act(control(w, "push button", "OK"))

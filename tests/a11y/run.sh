@@ -23,11 +23,12 @@ for t in range(10):
 open(path, "wb").write("\r\n".join(lines).encode())
 PY
 
-display=$(( 90 + RANDOM % 400 ))
-while [ -e /tmp/.X11-unix/X$display ]; do display=$(( display + 1 )); done
-Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and names it once it accepts connections.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-sleep 1
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=$(tr -d '[:space:]' < "$work/display")
+[ -n "$display" ] || { echo "FAIL: no X server"; exit 1; }
 export DISPLAY=:$display QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 export NO_AT_BRIDGE=0 GTK_A11Y=atspi
 dbus-run-session -- bash -c '
