@@ -3,6 +3,7 @@
 #include "play/settings.h"
 #include "shell/twips.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmapCache>
@@ -60,4 +61,12 @@ QString arrayName(const char* array, int index) {
 
 void limitStyleCaches() {
     QPixmapCache::setCacheLimit(1024); // KiB
+}
+
+QWidget* ownerWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == "main") return w;
+    return nullptr;
 }

@@ -7,17 +7,14 @@
 #include "screens/matchform.h"
 #include "screens/namemeform.h"
 #include "screens/oddoutform.h"
+#include "shell/formhelpers.h"
 
 #include <QApplication>
 
 namespace {
 // Every window of the game is modal over the one the player is looking at.
-QWidget* activeWindow() {
-    return QApplication::activeWindow();
-}
-
 template <class Form> void showModal(ProgramState& state) {
-    Form form(state, activeWindow());
+    Form form(state, ownerWindow());
     form.exec();
 }
 } // namespace
@@ -53,7 +50,7 @@ void FormsUi::showSetup() {
 
 void FormsUi::showScoreBoard(const QString& result, const QString& heading) {
     if (!state_) return;
-    ScoreBoard board(*state_, activeWindow());
+    ScoreBoard board(*state_, ownerWindow());
     board.setResult(result);
     board.setHeading(heading);
     board.scoreCaption();

@@ -33,6 +33,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     b->setObjectName(name);
     b->setGeometry(where);
     b->setFont(sansFont(11, true));
+    b->setAutoDefault(true); // Enter presses the button the keyboard is on, as Space does
     return b;
 }
 
@@ -71,6 +72,7 @@ void MainMenu::createControls() {
     command3_ = button(this, "Command3", "About", twipsRect(3390, 5940, 1380, 480));
     cmdquit_ = button(this, "cmdquit", "Quit", twipsRect(4920, 5940, 1380, 480));
 
+    command1_->setFocus(); // a game is one key away
     connect(command1_, &QPushButton::clicked, this, [this] { playGame(state_); });
     connect(cmdsetup_, &QPushButton::clicked, this, [this] { state_.ui.showSetup(); });
     connect(cmdhelp_, &QPushButton::clicked, this, &MainMenu::openHelp);
