@@ -1,5 +1,6 @@
 #include "textwindow.h"
 
+#include "shell/formhelpers.h"
 #include "shell/messagebox.h"
 
 #include <QFile>
@@ -50,4 +51,5 @@ TextWindow::TextWindow(const QString& fileName, const QString& text, QWidget* pa
     layout->addWidget(text_);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(720, 560);
+    centerForm(*this);
 }

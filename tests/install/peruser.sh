@@ -8,12 +8,14 @@ set -u
 for tool in Xvfb xdotool; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
-. "$(dirname "$0")/installroot.sh" "$1" "$2"
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/installroot.sh" "$1" "$2"
 [ -x "$root/usr/bin/velk" ] || fail "velk is not installed"
 delivered=$root/usr/share/velk
 home=$work/home
 data=$home/.local/share/velk
 mkdir "$home"
+cp "$here/lsan.supp" "$work/" # where the player can read it
 as_player=()
 if [ "$(id -u)" -eq 0 ]; then
     # Root writes anywhere; the player is an ordinary user.
@@ -37,7 +39,7 @@ for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
 
 cd "$work" # the player starts the game from some other folder
 env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY=:$display QT_QPA_PLATFORM=xcb \
-    "${as_player[@]}" "$root/usr/bin/velk" >"$work/velk.out" 2>&1 &
+    LSAN_OPTIONS=suppressions=$work/lsan.supp "${as_player[@]}" "$root/usr/bin/velk" >"$work/velk.out" 2>&1 &
 velk=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Morvane Velkins$' | head -n1)
 [ -n "$window" ] || { cat "$work/velk.out"; fail "the main menu did not open"; }
