@@ -21,9 +21,11 @@ test: deps
 	cmake --build $(TESTBUILD) -j $(JOBS)
 	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# A Debian package of the game, the control library and its host, in $(BUILD)/.
+# A Debian package of the game, the control library and its host, in $(BUILD)/. The tests
+# are not built for it: `make test` builds and runs them.
 package: deps
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DVELK_BUILD_TESTS=OFF
 	cmake --build $(BUILD) --target package -j $(JOBS)
 
 bench: build
