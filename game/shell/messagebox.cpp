@@ -18,7 +18,7 @@ void showMessage(const QString& text) {
 }
 
 void showOwnViewer(const QString& path, QWidget* parent) {
-    const QString problem = TextWindow::show(path, parent);
+    const QString problem = TextWindow::open(path, parent);
     if (!problem.isEmpty()) showMessage(problem);
 }
 

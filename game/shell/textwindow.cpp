@@ -11,12 +11,12 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-QString TextWindow::show(const QString& fileName, QWidget* parent) {
+QString TextWindow::open(const QString& fileName, QWidget* parent) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return QString("%1 could not be opened: %2").arg(fileName, file.errorString());
     auto* window = new TextWindow(fileName, QString::fromUtf8(file.readAll()), parent);
-    window->QWidget::show();
+    window->show();
     window->raise();
     window->activateWindow();
     return {};
@@ -42,7 +42,6 @@ TextWindow::TextWindow(const QString& fileName, const QString& text, QWidget* pa
 
     auto* close = new QPushButton("Close", this);
     close->setObjectName("cmdClose");
-    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);

@@ -10,7 +10,7 @@ class TextWindow : public QWidget {
     Q_OBJECT
 public:
     // Empty when the file was shown, otherwise why it could not be read.
-    static QString show(const QString& fileName, QWidget* parent);
+    static QString open(const QString& fileName, QWidget* parent);
 
 private:
     TextWindow(const QString& fileName, const QString& text, QWidget* parent);
