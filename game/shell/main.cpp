@@ -8,9 +8,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // The short name names the player's folder (~/.local/share/velk); the desktop file name
-    // lets the desktop match the windows to the menu entry and its icon.
-    QApplication::setApplicationName("velk");
+    // The name a screen reader announces, and the name of the player's own folder.
+    QApplication::setApplicationName(programTitle);
+    // Lets the desktop match the windows to the menu entry and its icon.
     QApplication::setDesktopFileName(appId);
     QApplication::setWindowIcon(QIcon::fromTheme(appId));
 

@@ -13,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 [ -x "$root/usr/bin/velk" ] || fail "velk is not installed"
 delivered=$root/usr/share/velk
 home=$work/home
-data=$home/.local/share/velk
+data="$home/.local/share/Morvane Velkins"
 mkdir "$home"
 cp "$here/lsan.supp" "$work/" # where the player can read it
 as_player=()
@@ -54,7 +54,11 @@ touch -d 2000-01-01 "$data/velk.INI" # so that a save shows
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 374)) $((Y + 412)) click 1
 for _ in $(seq 200); do kill -0 $velk 2>/dev/null || break; sleep 0.1; done
-kill -0 $velk 2>/dev/null && fail "velk did not end on Quit"
+if kill -0 $velk 2>/dev/null; then
+    # A message box holds it open (a failed save says so): name what is showing.
+    for w in $(xdotool search --onlyvisible --name .); do xdotool getwindowname "$w"; done
+    fail "velk did not end on Quit"
+fi
 wait $velk
 status=$?
 velk=
