@@ -4,7 +4,7 @@ TESTBUILD  ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench package clean
 
 deps:
 	@tools/install-deps.sh
@@ -20,6 +20,13 @@ test: deps
 	cmake -S . -B $(TESTBUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVELK_SANITIZE=ON
 	cmake --build $(TESTBUILD) -j $(JOBS)
 	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the game, the control library and its host, in $(BUILD)/. The tests
+# are not built for it: `make test` builds and runs them.
+package: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DVELK_BUILD_TESTS=OFF
+	cmake --build $(BUILD) --target package -j $(JOBS)
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)

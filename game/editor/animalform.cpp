@@ -195,7 +195,8 @@ void AnimalForm::showPicture(const RecordView& view) {
     image1_->setHidden(view.picture.isEmpty());
     image1_->setAccessibleName(view.fullName);
     image1_->setAccessibleDescription({});
-    if (view.picture.isEmpty() || loadPicture(*image1_, view.picture)) return;
+    if (view.picture.isEmpty() || loadPicture(*image1_, findDataFile(state_.folders, view.picture)))
+        return;
     // A picture that cannot be read is named instead; editing goes on.
     image1_->setText(view.picture);
     image1_->setAccessibleDescription("No picture: " + view.picture);

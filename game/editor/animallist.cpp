@@ -43,6 +43,7 @@ void storeAnimalList(ProgramState& state) {
         animalListText(state.knowledge, state.settings.minDifficulty, state.settings.maxDifficulty)
             .toUtf8();
     QSaveFile file(animalListFileName);
+    file.setDirectWriteFallback(true); // a writable file in a read-only folder
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return;
     file.cancelWriting();

@@ -119,6 +119,7 @@ void loadAnimals(Knowledge& kb, Ui& ui, const QString& fileName) {
 void saveAnimals(const Knowledge& kb, Ui& ui, const QString& fileName) {
     // Written beside the old file and swapped in only when complete.
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true); // a writable file in a read-only folder
     QString problem;
     if (!file.open(QIODevice::WriteOnly))
         problem = "Cannot write " + fileName + ": " + file.errorString();

@@ -2,6 +2,7 @@
 
 #include "knowledge/categories.h"
 #include "knowledge/random.h"
+#include "play/gamefolders.h"
 #include "play/score.h"
 #include "play/settings.h"
 
@@ -22,6 +23,7 @@ public:
     Random& random;
     Knowledge knowledge;
     GameSettings settings;
+    GameFolders folders;
     Scores scores;
     int16_t nameMeWorth = 0; // the points of a Name-me question, and the misses it allows
 };

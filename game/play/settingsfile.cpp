@@ -136,6 +136,7 @@ void loadSettings(GameSettings& s) {
 
 void saveSettings(const GameSettings& s, Ui& ui) {
     QSaveFile file(settingsFileName);
+    file.setDirectWriteFallback(true); // a writable file in a read-only folder
     const QByteArray bytes = settingsText(s);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return;

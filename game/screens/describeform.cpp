@@ -79,7 +79,7 @@ void DescribeForm::showQuestion() {
     // The picture's name gives nothing away here (the question is not about names) and
     // lets a child who cannot see it play.
     image1_->setAccessibleName(question_.pictureName());
-    if (!loadPicture(*image1_, question_.pictureFile())) {
+    if (!loadPicture(*image1_, findDataFile(state_.folders, question_.pictureFile()))) {
         state_.ui.message("Missing imagefile: " + question_.pictureFile());
         return;
     }

@@ -109,7 +109,7 @@ void MatchForm::showQuestion() {
         const QString caption = question_.caption(k);
         btn1_[size_t(k)]->setText(caption);
         btn1_[size_t(k)]->setFont(barFont(caption, btn1_[size_t(k)]->width() - 8));
-        image1_[size_t(k)]->load(question_.pictureFile(k));
+        image1_[size_t(k)]->load(findDataFile(state_.folders, question_.pictureFile(k)));
     }
     // After the drawing gave up there is nothing to match: only Skip is left.
     const bool complete = question_.complete();

@@ -44,7 +44,7 @@ NameMeForm::NameMeForm(ProgramState& state, QWidget* parent)
     centerForm(*this);
 
     game_.load();
-    if (game_.complete()) loadPicture(*image2_, game_.pictureFile());
+    if (game_.complete()) loadPicture(*image2_, findDataFile(state_.folders, game_.pictureFile()));
     label2_->setFont(sansFont(NameMeGame::wordFontSize(int(game_.hiddenWord().size())), true));
     showWord();
     for (QPushButton* key : letterKeys_)
@@ -146,7 +146,8 @@ void NameMeForm::showDragon() {
     if (file.isEmpty())
         image1_->clear();
     else
-        loadPicture(*image1_, file); // a missing dragon leaves the box empty
+        loadPicture(*image1_,
+                    findDataFile(state_.folders, file)); // a missing dragon leaves the box empty
 }
 
 // A used key shows at a glance how it went: green for a hit, red and struck out for a miss.

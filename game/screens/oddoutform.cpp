@@ -66,7 +66,7 @@ void OddOneOutForm::showQuestion() {
         // lets a child who cannot see the pictures play; a picture that cannot be read
         // shows the name instead.
         box->setText(drawn ? question_.pictureName(p) : QString());
-        if (drawn) box->load(question_.pictureFile(p));
+        if (drawn) box->load(findDataFile(state_.folders, question_.pictureFile(p)));
         box->setEnabled(question_.complete());
     }
     label1_->setText(question_.prompt());

@@ -8,6 +8,7 @@ struct ProgramState;
 // each made afresh for its call and gone when it closes.
 class FormsUi : public MessageBoxUi {
 public:
+    using MessageBoxUi::MessageBoxUi;
     // The state the windows show; set once, before the first window opens.
     void attach(ProgramState& state) { state_ = &state; }
 

@@ -4,16 +4,23 @@
 #include "shell/mainmenu.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The name a screen reader announces, and the name of the player's own folder.
     QApplication::setApplicationName(programTitle);
     limitStyleCaches();
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QApplication::setDesktopFileName(appId);
+    QApplication::setWindowIcon(QIcon::fromTheme(appId));
 
     FormsUi ui;
     ProgramState state(ui);
     ui.attach(state);
-    MainMenu menu(state, QCoreApplication::applicationDirPath());
+    MainMenu menu(state, QCoreApplication::applicationDirPath(),
+                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     menu.show();
     return app.exec();
 }

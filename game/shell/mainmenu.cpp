@@ -8,11 +8,11 @@
 #include "play/settingsfile.h"
 #include "shell/formhelpers.h"
 #include "shell/messagebox.h"
+#include "shell/picturebox.h"
 #include "shell/startup.h"
 #include "shell/twips.h"
 
 #include <QCloseEvent>
-#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 
@@ -39,10 +39,11 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 
 } // namespace
 
-MainMenu::MainMenu(ProgramState& state, const QString& programFolder, QWidget* parent)
+MainMenu::MainMenu(ProgramState& state, const QString& programFolder, const QString& userFolder,
+                   QWidget* parent)
     : QWidget(parent), state_(state) {
     createControls();
-    formLoad(programFolder);
+    formLoad(programFolder, userFolder);
 }
 
 void MainMenu::createControls() {
@@ -80,9 +81,9 @@ void MainMenu::createControls() {
     connect(cmdquit_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void MainMenu::formLoad(const QString& programFolder) {
+void MainMenu::formLoad(const QString& programFolder, const QString& userFolder) {
     centerForm(*this);
-    initGame(state_, programFolder);
+    initGame(state_, programFolder, userFolder);
     state_.nameMeWorth = 6;
     loadTitlePicture();
     label2_->setText(QString("Version ") + versionNumber);
@@ -93,16 +94,8 @@ void MainMenu::formLoad(const QString& programFolder) {
 }
 
 void MainMenu::loadTitlePicture() {
-    // Decoding straight to the box's size keeps start-up quick; a picture that cannot be
-    // read leaves the box empty and the menu opens all the same.
-    QImageReader reader(state_.settings.titlePicture);
-    reader.setAutoTransform(true);
-    const qreal ratio = devicePixelRatioF();
-    reader.setScaledSize(image1_->size() * ratio);
-    QImage picture = reader.read();
-    if (picture.isNull()) return;
-    picture.setDevicePixelRatio(ratio);
-    image1_->setPixmap(QPixmap::fromImage(std::move(picture)));
+    // A picture that cannot be read leaves the box empty and the menu opens all the same.
+    loadPicture(*image1_, findDataFile(state_.folders, state_.settings.titlePicture));
 }
 
 void MainMenu::showCredits() {
@@ -111,7 +104,7 @@ void MainMenu::showCredits() {
 }
 
 void MainMenu::openHelp() {
-    state_.ui.openTextViewer("velkhelp.txt");
+    state_.ui.openTextViewer(findDataFile(state_.folders, "velkhelp.txt"));
 }
 
 void MainMenu::closeEvent(QCloseEvent* event) {

@@ -8,17 +8,19 @@ struct ProgramState;
 
 // `main`: the first window and the only one that is not modal. Building it runs the whole
 // start-up; closing it, by Quit or by the window's own close button, saves the settings.
+// `userFolder` is where the player's files go when the program's folder cannot hold them.
 class MainMenu : public QWidget {
     Q_OBJECT
 public:
-    MainMenu(ProgramState& state, const QString& programFolder, QWidget* parent = nullptr);
+    MainMenu(ProgramState& state, const QString& programFolder, const QString& userFolder = {},
+             QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
-    void formLoad(const QString& programFolder);
+    void formLoad(const QString& programFolder, const QString& userFolder);
     void loadTitlePicture();
     void showCredits();
     void openHelp();

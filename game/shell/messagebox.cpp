@@ -1,17 +1,31 @@
 #include "messagebox.h"
 
 #include "shell/formhelpers.h"
+#include "shell/textwindow.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QUrl>
+#include <QPointer>
+#include <QProcess>
 
-void MessageBoxUi::message(const QString& text) {
+namespace {
+
+void showMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, ownerWindow());
     box.setObjectName("messageBox");
     box.exec();
+}
+
+void showOwnViewer(const QString& path, QWidget* parent) {
+    const QString problem = TextWindow::open(path, parent);
+    if (!problem.isEmpty()) showMessage(problem);
+}
+
+} // namespace
+
+void MessageBoxUi::message(const QString& text) {
+    showMessage(text);
 }
 
 bool MessageBoxUi::confirm(const QString& title, const QString& text) {
@@ -22,6 +36,23 @@ bool MessageBoxUi::confirm(const QString& title, const QString& text) {
 }
 
 void MessageBoxUi::openTextViewer(const QString& fileName) {
-    // The desktop starts its viewer in a process of its own; we never wait for it.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
+    // The viewer runs beside the game, never waited for; only its failure is heard of.
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    const QPointer<QWidget> parent = ownerWindow();
+    auto* viewer = new QProcess(qApp);
+    QObject::connect(viewer, &QProcess::errorOccurred, viewer,
+                     [viewer, path, parent](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart) return;
+                         showOwnViewer(path, parent);
+                         viewer->deleteLater();
+                     });
+    QObject::connect(viewer, &QProcess::finished, viewer,
+                     [viewer, path, parent](int code, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || code != 0)
+                             showOwnViewer(path, parent);
+                         viewer->deleteLater();
+                     });
+    viewer->setStandardOutputFile(QProcess::nullDevice());
+    viewer->setStandardErrorFile(QProcess::nullDevice());
+    viewer->start(viewer_, {path});
 }

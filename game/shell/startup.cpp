@@ -1,16 +1,24 @@
 #include "startup.h"
 
+#include "knowledge/ui.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
-bool initGame(ProgramState& state, const QString& programFolder) {
+bool initGame(ProgramState& state, const QString& programFolder, const QString& userFolder) {
     state.random.seed(quint32(QDateTime::currentMSecsSinceEpoch()));
-    // Every file is opened by its bare name from here on, so it is found beside the program
-    // whatever folder the player started it from.
-    QDir::setCurrent(programFolder);
+    state.folders = chooseFolders(programFolder, userFolder);
+    const QString problem = prepareWorkFolder(state.folders);
+    if (!problem.isEmpty()) state.ui.message(problem);
+    // Without a folder of its own the game still plays from what was delivered; only saving
+    // fails, and says so.
+    if (!QFileInfo(state.folders.work).isDir()) state.folders.work = state.folders.delivered;
+    // Every file is opened by its bare name from here on, so it is found in the work folder
+    // whatever folder the player started the game from.
+    QDir::setCurrent(state.folders.work);
     loadSettings(state.settings);
     buildCategoryTables(state.knowledge.tables, state.settings.maxDifficulty);
     return true;

@@ -1,3 +1,4 @@
+#include "play/gamefolders.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
 #include "recordingui.h"
@@ -6,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -15,19 +17,22 @@
 namespace {
 
 // A program folder as delivered: settings at level 3, two animals, a log of the last run.
-void deliver(const TestFolder& folder, bool withAnimals = true) {
+void deliver(const QString& folder, bool withAnimals = true) {
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        writeFile(folder + "/" + name, bytes);
+    };
     GameSettings s;
     s.maxDifficulty = 3;
     s.questionCount = 8;
-    folder.write(settingsFileName, settingsText(s));
+    write(settingsFileName, settingsText(s));
     if (withAnimals)
-        folder.write("velk.dat",
-                     "\"Lion\",\"Lion\",\"pictures/lion.jpg\",1,0,1,1,0,1,0,0,0,0,0,0,0,0\r\n"
-                     "\"Owl\",\"Barn owl\",\"pictures/owl.jpg\",2,1,5,1,0,0,0,0,1,0,0,0,0,0\r\n");
-    folder.write("velkquiz.log", "---- Question 1\r\n");
+        write("velk.dat",
+              "\"Lion\",\"Lion\",\"pictures/lion.jpg\",1,0,1,1,0,1,0,0,0,0,0,0,0,0\r\n"
+              "\"Owl\",\"Barn owl\",\"pictures/owl.jpg\",2,1,5,1,0,0,0,0,1,0,0,0,0,0\r\n");
+    write("velkquiz.log", "---- Question 1\r\n");
     QImage picture(60, 40, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    picture.save(folder.file("menu.jpg"));
+    picture.save(folder + "/menu.jpg");
 }
 
 template <class T> T* child(QWidget& form, const char* name) {
@@ -39,7 +44,7 @@ template <class T> T* child(QWidget& form, const char* name) {
 // The menu of a delivered program folder, open on the screen.
 struct OpenMenu {
     OpenMenu() {
-        deliver(program);
+        deliver(program.path());
         menu = std::make_unique<MainMenu>(state, program.path());
         menu->show();
     }
@@ -61,11 +66,12 @@ private slots:
     void closingSavesTheSettings();
     void helpOpensTheViewerWithoutWaiting();
     void opensCentredWithoutPictureOrAnimals();
+    void anInstalledGameWorksInThePlayersFolder();
 };
 
 void TestMainMenu::startsUpFromAnyFolder() {
     TestFolder program;
-    deliver(program);
+    deliver(program.path());
     TestFolder elsewhere; // the player's current folder is not the program's
 
     RecordingUi ui;
@@ -87,7 +93,7 @@ void TestMainMenu::startsUpFromAnyFolder() {
 // speak the stored level and the old log is gone.
 void TestMainMenu::readsAnimalsLastAndShowsTheVersion() {
     TestFolder program;
-    deliver(program, false);
+    deliver(program.path(), false);
     RecordingUi ui;
     ProgramState state(ui);
     bool checked = false;
@@ -167,6 +173,43 @@ void TestMainMenu::opensCentredWithoutPictureOrAnimals() {
     const QPoint centre = menu.frameGeometry().center();
     QVERIFY(qAbs(centre.x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(centre.y() - screen.center().y()) <= 1);
+}
+
+// Installed, the program's folder holds no data: the delivered files lie in their own
+// folder, and everything the player changes goes to the player's folder.
+void TestMainMenu::anInstalledGameWorksInThePlayersFolder() {
+    TestFolder root;
+    const QString program = root.file("usr/bin");
+    const QString delivered = installedDataFolder(program);
+    QDir().mkpath(program);
+    QDir().mkpath(delivered);
+    deliver(delivered);
+    writeFile(delivered + "/velkhelp.txt", "help");
+    const QString user = root.file("home/.local/share/velk");
+
+    RecordingUi ui;
+    ProgramState state(ui);
+    auto menu = std::make_unique<MainMenu>(state, program, user);
+    QCOMPARE(ui.messages, QStringList());
+    QCOMPARE(QDir::currentPath(), QDir(user).canonicalPath());
+    QCOMPARE(state.settings.questionCount, 8);
+    QCOMPARE(state.knowledge.animalCount, 2);
+    QVERIFY(QFileInfo::exists(user + "/velk.dat"));
+    QVERIFY(QFileInfo::exists(user + "/velkquiz.log"));
+    QCOMPARE(readFile(user + "/velkquiz.log"), QByteArray());
+    QCOMPARE(readFile(delivered + "/velkquiz.log"), "---- Question 1\r\n");
+    QVERIFY(!child<QLabel>(*menu, "Image1")->pixmap().isNull()); // the delivered picture
+
+    QTest::mouseClick(child<QPushButton>(*menu, "cmdhelp"), Qt::LeftButton);
+    QCOMPARE(ui.viewerFiles, QStringList{delivered + "/velkhelp.txt"});
+
+    const QByteArray deliveredSettings = readFile(delivered + "/velk.INI");
+    state.settings.questionCount = 3;
+    menu->close();
+    QFile file(user + "/velk.INI");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(readSettings(file)->questionCount, 3);
+    QCOMPARE(readFile(delivered + "/velk.INI"), deliveredSettings);
 }
 
 QTEST_MAIN(TestMainMenu)

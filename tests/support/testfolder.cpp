@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 TestFolder::TestFolder() : previous_(QDir::currentPath()) {
     QDir::setCurrent(dir_.path());
@@ -17,7 +18,17 @@ void TestFolder::write(const QString& name, const QByteArray& bytes) const {
 }
 
 QByteArray TestFolder::read(const QString& name) const {
-    QFile f(file(name));
+    return readFile(file(name));
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 

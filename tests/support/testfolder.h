@@ -22,5 +22,9 @@ private:
     QString previous_;
 };
 
+// Any file by its path; reading a missing file gives no bytes. Writing makes its folder.
+void writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
 // The bytes of a fixture file under tests/.../fixtures.
 QByteArray fixture(const QString& path);

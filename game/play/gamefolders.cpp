@@ -1,0 +1,60 @@
+#include "gamefolders.h"
+
+#include "knowledge/ui.h"
+#include "play/settingsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The files a player changes, copied to the work folder at the first start.
+const char* const ownFiles[] = {settingsFileName, "velk.dat"};
+
+// A copy of a read-only delivered file must still be the player's to rewrite.
+constexpr QFileDevice::Permissions ownCopy = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+QString copyIfMissing(const GameFolders& folders, const QString& name) {
+    const QString target = QDir(folders.work).filePath(name);
+    const QString source = QDir(folders.delivered).filePath(name);
+    if (QFileInfo::exists(target) || !QFileInfo::exists(source)) return {};
+    QFile file(source);
+    if (file.copy(target) && QFile::setPermissions(target, ownCopy)) return {};
+    return QString("%1 could not be copied to %2: %3")
+        .arg(source, folders.work, file.errorString());
+}
+
+} // namespace
+
+QString installedDataFolder(const QString& programFolder) {
+    return QDir::cleanPath(programFolder + "/" VELK_DATA_FROM_PROGRAM);
+}
+
+GameFolders chooseFolders(const QString& programFolder, const QString& userFolder) {
+    const QString installed = installedDataFolder(programFolder);
+    if (installed != QDir::cleanPath(programFolder) && QFileInfo(installed).isDir())
+        return {userFolder, installed};
+    if (QFileInfo(programFolder).isWritable()) return {programFolder, programFolder};
+    return {userFolder, programFolder};
+}
+
+QString prepareWorkFolder(const GameFolders& folders) {
+    if (QDir::cleanPath(folders.work) == QDir::cleanPath(folders.delivered)) return {};
+    if (folders.work.isEmpty() || !QDir().mkpath(folders.work))
+        return "The folder for your own files could not be made: " + folders.work;
+    QStringList problems;
+    for (const char* name : ownFiles) {
+        const QString problem = copyIfMissing(folders, name);
+        if (!problem.isEmpty()) problems << problem;
+    }
+    return problems.join(crlf);
+}
+
+QString findDataFile(const GameFolders& folders, const QString& name) {
+    if (name.isEmpty() || QDir::isAbsolutePath(name)) return name;
+    if (QFileInfo::exists(QDir(folders.work).filePath(name))) return name;
+    const QString delivered = QDir(folders.delivered).filePath(name);
+    return QFileInfo::exists(delivered) ? delivered : name;
+}
