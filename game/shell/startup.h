@@ -4,8 +4,13 @@
 
 struct ProgramState;
 
-// Makes `programFolder` the current folder, seeds chance, reads velk.INI and builds the
-// word tables at the stored level. True: start-up may go on.
+// Removes what interrupted saves of velk.dat, velk.INI and animal.txt left in the current
+// folder.
+void removeLeftoverSaves();
+
+// Makes `programFolder` the current folder, clears leftovers of interrupted saves, seeds
+// chance, reads velk.INI and builds the word tables at the stored level. True: start-up may
+// go on.
 bool initGame(ProgramState& state, const QString& programFolder);
 
 inline constexpr char versionNumber[] = "1.04";
