@@ -60,7 +60,15 @@ QString decodeText(QByteArray bytes) {
 }
 
 TextFileRead readText(QIODevice& in, qint64 maxBytes) {
-    const QByteArray bytes = in.read(maxBytes + 1);
+    // Reading in pieces: a buffer of the largest size allowed would cost every small file
+    // megabytes.
+    QByteArray bytes;
+    if (!in.isSequential() && in.size() - in.pos() > maxBytes) return failure(tooLarge(maxBytes));
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece = in.read(64 * 1024);
+        if (piece.isEmpty()) break;
+        bytes += piece;
+    }
     if (bytes.size() > maxBytes) return failure(tooLarge(maxBytes));
     TextFileRead r;
     r.text = decodeText(bytes);

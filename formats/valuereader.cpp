@@ -35,11 +35,13 @@ QString inQuotes(const QString& value) {
 
 } // namespace
 
-ValueReader::ValueReader(QString text) : text_(std::move(text)) {}
+ValueReader::ValueReader(QString text)
+    : text_(std::move(text)), chars_(reinterpret_cast<const char16_t*>(text_.constData())),
+      size_(text_.size()) {}
 
 bool ValueReader::atEnd() const {
-    for (qsizetype i = pos_; i < text_.size(); ++i) {
-        const QChar c = text_[i];
+    for (qsizetype i = pos_; i < size_; ++i) {
+        const char16_t c = chars_[i];
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
     }
     return true;
@@ -58,11 +60,11 @@ bool ValueReader::fits(const QString& value, const QString& what) {
 }
 
 bool ValueReader::atBlank() const {
-    return pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t');
+    return pos_ < size_ && (chars_[pos_] == ' ' || chars_[pos_] == '\t');
 }
 
 bool ValueReader::atLineEnd() const {
-    return pos_ < text_.size() && (text_[pos_] == '\r' || text_[pos_] == '\n');
+    return pos_ < size_ && (chars_[pos_] == '\r' || chars_[pos_] == '\n');
 }
 
 void ValueReader::skipBlanks() {
@@ -76,18 +78,20 @@ void ValueReader::skipBlanksAndLineEnds() {
 }
 
 void ValueReader::skipUntil(bool blankEnds) {
-    while (pos_ < text_.size() && text_[pos_] != ',' && !atLineEnd() && !(blankEnds && atBlank()))
-        ++pos_;
+    for (; pos_ < size_; ++pos_) {
+        const char16_t c = chars_[pos_];
+        if (c == ',' || c == '\r' || c == '\n' || (blankEnds && (c == ' ' || c == '\t'))) return;
+    }
 }
 
 void ValueReader::passLineEnd() {
-    if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    if (pos_ < size_ && chars_[pos_] == '\r') ++pos_;
+    if (pos_ < size_ && chars_[pos_] == '\n') ++pos_;
 }
 
 void ValueReader::closeValue() {
     skipBlanks();
-    if (pos_ < text_.size() && text_[pos_] == ',')
+    if (pos_ < size_ && chars_[pos_] == ',')
         ++pos_;
     else
         passLineEnd();
@@ -96,7 +100,7 @@ void ValueReader::closeValue() {
 bool ValueReader::startValue() {
     if (!error_.isEmpty()) return false;
     skipBlanksAndLineEnds();
-    if (pos_ >= text_.size()) {
+    if (pos_ >= size_) {
         fail("The file ends in the middle of a record");
         return false;
     }
@@ -116,7 +120,7 @@ std::optional<QString> ValueReader::quoted() {
 
 std::optional<QString> ValueReader::rawValue(bool blankEnds, bool& inQuotes) {
     if (!startValue()) return std::nullopt;
-    inQuotes = text_[pos_] == '"';
+    inQuotes = chars_[pos_] == '"';
     const qsizetype start = pos_;
     std::optional<QString> value = inQuotes ? quoted() : std::nullopt;
     // Anything between a closing quote and the next separator is not part of the value.
@@ -179,7 +183,7 @@ std::optional<long long> ValueReader::number(long long low, long long high, cons
 
 QString ValueReader::restOfLine() {
     const qsizetype start = pos_;
-    while (pos_ < text_.size() && !atLineEnd())
+    while (pos_ < size_ && !atLineEnd())
         ++pos_;
     const QString line = text_.mid(start, pos_ - start).trimmed();
     passLineEnd();

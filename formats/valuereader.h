@@ -48,6 +48,8 @@ private:
     void fail(const QString& why);
 
     QString text_;
+    const char16_t* chars_; // of text_: plain reads keep a debug build fast
+    qsizetype size_;
     qsizetype pos_ = 0;
     QString error_;
 };
