@@ -94,8 +94,7 @@ void saveAll(Databases& db, int generation, Ui& ui) {
 }
 
 [[noreturn]] void saveUntilKilled(Databases& db, int from) {
-    // Should the test itself die, the child goes with it.
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL); // never outlives its spawner
     ChildUi ui;
     for (int generation = from;; ++generation)
         saveAll(db, generation, ui);
@@ -152,6 +151,63 @@ int registryGeneration() {
     return key->value("check") == QString::number(generation * 7) ? generation : -1;
 }
 
+// Starts the savers from a small process forked before the test's own reading grew its
+// memory: a saver then copies little as it writes and is quick from its first save on.
+class Spawner {
+public:
+    explicit Spawner(Databases& db) {
+        if (::pipe(requests_) != 0 || ::pipe(answers_) != 0) qFatal("no pipes");
+        pid_ = fork();
+        if (pid_ == 0) serve(db);
+        ::close(requests_[0]);
+        ::close(answers_[1]);
+    }
+    ~Spawner() {
+        ::close(requests_[1]); // the spawner sees the end and leaves
+        ::waitpid(pid_, nullptr, 0);
+        ::close(answers_[0]);
+    }
+    // A saver from `generation` on: one round of saves, or saves until it is killed.
+    pid_t start(int generation, bool oneRound) {
+        const std::array<int, 2> request{generation, oneRound};
+        if (::write(requests_[1], request.data(), sizeof request) != sizeof request) return -1;
+        return answer();
+    }
+    // How the last saver ended, as waitpid tells it.
+    int status() { return answer(); }
+
+private:
+    int answer() {
+        int value = -1;
+        return ::read(answers_[0], &value, sizeof value) == sizeof value ? value : -1;
+    }
+    [[noreturn]] void serve(Databases& db) {
+        // Should the test itself die, the spawner goes with it, and so do its savers.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        ::close(requests_[1]);
+        ::close(answers_[0]);
+        std::array<int, 2> request{};
+        while (::read(requests_[0], request.data(), sizeof request) == sizeof request) {
+            const pid_t saver = fork();
+            if (saver == 0) {
+                ChildUi ui;
+                if (!request[1]) saveUntilKilled(db, request[0]);
+                saveAll(db, request[0], ui);
+                _exit(0);
+            }
+            int status = -1;
+            if (::write(answers_[1], &saver, sizeof saver) != sizeof saver) break;
+            ::waitpid(saver, &status, 0);
+            if (::write(answers_[1], &status, sizeof status) != sizeof status) break;
+        }
+        _exit(0);
+    }
+
+    int requests_[2]{};
+    int answers_[2]{};
+    pid_t pid_ = -1;
+};
+
 QStringList filesLeft() {
     QStringList names = QDir::current().entryList(QDir::Files | QDir::Hidden);
     names.sort();
@@ -170,21 +226,15 @@ void TestKillSaves::everyFileReadsWholeAfterAKill() {
     QTemporaryDir dir;
     QVERIFY(QDir::setCurrent(dir.path()));
     Databases db;
-    ChildUi ui;
-    saveAll(db, 0, ui);
-    // Kills fall anywhere within the time a child takes for its first round of saves, however
-    // fast this machine is.
+    Spawner spawner(db);
+    // Kills fall anywhere within the time a saver takes for a round of saves, however fast
+    // this machine is.
     std::array<qint64, 3> rounds{};
     for (qint64& r : rounds) {
         QElapsedTimer t;
         t.start();
-        const pid_t child = fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            saveAll(db, 0, ui);
-            _exit(0);
-        }
-        QCOMPARE(::waitpid(child, nullptr, 0), child);
+        QVERIFY(spawner.start(0, true) > 0);
+        QCOMPARE(spawner.status(), 0);
         r = t.elapsed();
     }
     std::sort(rounds.begin(), rounds.end());
@@ -197,15 +247,12 @@ void TestKillSaves::everyFileReadsWholeAfterAKill() {
     std::array<int, 3> last{0, 0, 0};
     auto* random = QRandomGenerator::global();
     for (int k = 0; k < kills; ++k) {
-        const pid_t child = fork();
-        QVERIFY(child >= 0);
-        if (child == 0) saveUntilKilled(db, last[0] + 1);
+        const pid_t saver = spawner.start(last[0] + 1, false);
+        QVERIFY(saver > 0);
         ::usleep(random->bounded(window * 1000));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
+        ::kill(saver, SIGKILL);
+        const int status = spawner.status();
         QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, "the saves failed");
-
         // Whole, and never older than what was there before the kill.
         const std::array<int, 3> now{animalsGeneration(db, stamp, last[0]), settingsGeneration(),
                                      registryGeneration()};
