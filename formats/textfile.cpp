@@ -1,5 +1,6 @@
 #include "textfile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,6 +42,10 @@ TextFileRead failure(const QString& why, bool missing = false) {
 
 QString tooLarge(qint64 maxBytes) {
     return QString("it is larger than %1 bytes").arg(maxBytes);
+}
+
+QString saveMarkOf(const QString& path) {
+    return path + ".~saving";
 }
 
 // Opens without blocking, so a FIFO with no writer cannot hang the caller.
@@ -97,24 +102,45 @@ TextFileRead readTextFile(const QString& path, qint64 maxBytes) {
 }
 
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    // A mark beside the file while the save is under way: should the save be killed, the next
+    // start knows that a temporary file may be left and when it was made.
+    const QString mark = saveMarkOf(path);
+    QFile::remove(mark);
+    QFile markFile(mark);
+    if (markFile.open(QIODevice::WriteOnly)) markFile.close();
+
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return std::nullopt;
-    const QString why = file.errorString();
-    file.cancelWriting();
+    std::optional<QString> why;
+    if (!(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())) {
+        why = file.errorString();
+        file.cancelWriting();
+    }
+    QFile::remove(mark);
     return why;
 }
 
 int removeSaveLeftovers(const QString& path) {
+    const QFileInfo mark(saveMarkOf(path));
+    if (!mark.exists()) return 0;
+    // The temporary file of a save is named like the file and six letters; it was written
+    // after the mark was made and, a save taking milliseconds, soon after. A user's own
+    // "velk.dat.backup" from another time is left alone.
+    const QDateTime from = mark.lastModified().addSecs(-2);
+    const QDateTime to = mark.lastModified().addSecs(60);
     const QFileInfo target(path);
     QDir folder = target.absoluteDir();
-    const QRegularExpression leftover("^" + QRegularExpression::escape(target.fileName()) +
-                                      "\\.[A-Za-z0-9]{6}$");
+    const QRegularExpression temporaryName("^" + QRegularExpression::escape(target.fileName()) +
+                                           "\\.[A-Za-z]{6}$");
     int removed = 0;
-    const QStringList names =
-        folder.entryList({target.fileName() + ".??????"}, QDir::Files | QDir::Hidden);
-    for (const QString& name : names)
-        if (leftover.match(name).hasMatch() && folder.remove(name)) ++removed;
+    const QFileInfoList candidates =
+        folder.entryInfoList({target.fileName() + ".??????"}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& file : candidates) {
+        const QDateTime written = file.lastModified();
+        if (temporaryName.match(file.fileName()).hasMatch() && written >= from && written <= to &&
+            folder.remove(file.fileName()))
+            ++removed;
+    }
+    QFile::remove(mark.filePath());
     return removed;
 }
 

@@ -34,10 +34,12 @@ TextFileRead readText(QIODevice& in, qint64 maxBytes);
 TextFileRead readTextFile(const QString& path, qint64 maxBytes);
 
 // Replaces the file with `bytes` through a temporary file, so a failed or interrupted save
-// leaves the old one whole. On failure returns the system's description of the error.
+// leaves the old one whole. While it saves, a mark ("velk.dat.~saving") stands beside the
+// file. On failure returns the system's description of the error.
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes);
-// Removes what an interrupted atomic save of `path` can leave beside it: files named like
-// "velk.dat.a1B2c3". Returns how many were removed.
+// After a save of `path` was interrupted (its mark is still there), removes the temporary
+// file it may have left ("velk.dat.aBcDeF", written right after the mark) and the mark.
+// Returns how many temporary files were removed.
 int removeSaveLeftovers(const QString& path);
 
 // At most the first 40 characters of a value, then "…": enough to recognise it in a

@@ -221,6 +221,9 @@ private slots:
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.close();
         // Killed after its temporary file was complete, before the rename.
+        QFile mark(reg.path() + ".~saving");
+        QVERIFY(mark.open(QIODevice::WriteOnly));
+        mark.close();
         QFile leftover(reg.path() + ".XyZabc");
         QVERIFY(leftover.open(QIODevice::WriteOnly));
         leftover.write("[K]\na=old\n");

@@ -227,8 +227,8 @@ void TestKillSaves::everyFileReadsWholeAfterAKill() {
     QVERIFY(QDir::setCurrent(dir.path()));
     Databases db;
     Spawner spawner(db);
-    // Kills fall anywhere within the time a saver takes for a round of saves, however fast
-    // this machine is.
+    // Kills fall anywhere within about the time a saver takes for a round of saves, however
+    // fast this machine is and however busy.
     std::array<qint64, 3> rounds{};
     for (qint64& r : rounds) {
         QElapsedTimer t;
@@ -238,11 +238,12 @@ void TestKillSaves::everyFileReadsWholeAfterAKill() {
         r = t.elapsed();
     }
     std::sort(rounds.begin(), rounds.end());
-    const int window = int(qMax<qint64>(2, rounds[1]));
+    int window = int(qMax<qint64>(2, rounds[1]));
+    int shortest = window, longest = window;
     const QStringList files{"registry", "velk.INI", "velk.dat"};
     QCOMPARE(filesLeft(), files);
 
-    int leftovers = 0, newer = 0;
+    int leftovers = 0, marks = 0, newer = 0;
     FileStamp stamp;
     std::array<int, 3> last{0, 0, 0};
     auto* random = QRandomGenerator::global();
@@ -256,20 +257,31 @@ void TestKillSaves::everyFileReadsWholeAfterAKill() {
         // Whole, and never older than what was there before the kill.
         const std::array<int, 3> now{animalsGeneration(db, stamp, last[0]), settingsGeneration(),
                                      registryGeneration()};
+        int changed = 0;
         for (int f = 0; f < 3; ++f) {
             QVERIFY2(now[f] >= last[f], qPrintable(files[f] + " after kill " + QString::number(k)));
-            newer += now[f] > last[f];
+            changed += now[f] > last[f];
         }
+        newer += changed;
+        // A kill after which no file changed came early, one after which all did came late:
+        // the window follows, so kills keep falling inside saves when the machine slows.
+        window = changed == 0   ? qMin(5000, window * 11 / 10 + 1)
+                 : changed == 3 ? qMax(2, window * 9 / 10)
+                                : window;
+        shortest = qMin(shortest, window);
+        longest = qMax(longest, window);
         last = now;
 
-        leftovers += int(filesLeft().size() - files.size());
+        for (const QString& name : filesLeft())
+            if (!files.contains(name)) ++(name.endsWith(".~saving") ? marks : leftovers);
         removeLeftoverSaves();          // the game's next start
         QVERIFY(saveRegistry(last[2])); // the registry's next change
         QCOMPARE(filesLeft(), files);
     }
-    qInfo("%d kills within %d ms of a start: %d times a file was found newer, %d temporary "
-          "files left and removed; velk.dat reached generation %d",
-          kills, window, newer, leftovers, last[0]);
+    qInfo("%d kills within %d to %d ms of a start: %d times a file was found newer; %d "
+          "temporary files and %d marks of interrupted saves left and removed; velk.dat "
+          "reached generation %d",
+          kills, shortest, longest, newer, leftovers, marks, last[0]);
 }
 
 QTEST_GUILESS_MAIN(TestKillSaves)

@@ -1,6 +1,7 @@
 #include "formats/textfile.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -132,17 +133,38 @@ void TestTextFile::savesReplaceWholeFiles() {
 
 void TestTextFile::removesOnlyLeftoversOfItsFile() {
     QTemporaryDir dir;
-    const QStringList leftovers{"velk.dat.AbCdEf", "velk.dat.q1W2e3"};
-    const QStringList kept{"velk.dat",        "velk.dat.bak",     "velk.dat.AbCdEfG",
-                           "velk.dat.Ab-dEf", "xvelk.dat.AbCdEf", "velk.INI.AbCdEf"};
-    for (const QString& name : leftovers + kept)
+    const QString target = dir.filePath("velk.dat");
+    auto files = [&dir] {
+        QStringList names = QDir(dir.path()).entryList(QDir::Files);
+        names.sort();
+        return names;
+    };
+    auto age = [&dir](const QString& name, int seconds) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                              QFileDevice::FileModificationTime));
+    };
+    QStringList kept{"velk.dat",        "velk.dat.bak",     "velk.dat.Ab-dEf", "velk.dat.AbCdEfG",
+                     "velk.dat.q1W2e3", "xvelk.dat.AbCdEf", "velk.INI.AbCdEf", "velk.dat.backup"};
+    for (const QString& name : kept + QStringList{"velk.dat.AbCdEf", "velk.dat.zYxWvU"})
         writeFile(dir.filePath(name), "x");
-    QCOMPARE(removeSaveLeftovers(dir.filePath("velk.dat")), 2);
-    QStringList left = QDir(dir.path()).entryList(QDir::Files);
-    QStringList expected = kept;
-    left.sort();
-    expected.sort();
-    QCOMPARE(left, expected);
+    age("velk.dat.backup", 3600); // the user's own, from an hour ago
+
+    // No save was interrupted: nothing is touched, whatever its name.
+    QCOMPARE(removeSaveLeftovers(target), 0);
+    QCOMPARE(files().size(), kept.size() + 2);
+
+    // A save was killed: its mark is left, and what it wrote soon after goes.
+    writeFile(dir.filePath("velk.dat.~saving"), "");
+    age("velk.dat.~saving", 1);
+    QCOMPARE(removeSaveLeftovers(target), 2);
+    kept.sort();
+    QCOMPARE(files(), kept);
+
+    // A successful save leaves neither a mark nor a temporary file.
+    QCOMPARE(writeFileAtomically(target, "new"), std::nullopt);
+    QCOMPARE(files(), kept);
 }
 
 void TestTextFile::shortensLongValues_data() {

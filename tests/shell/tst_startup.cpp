@@ -24,7 +24,10 @@ void TestStartup::leftoversOfInterruptedSavesAreRemoved() {
                            "velk.dat.AbCdEfG"};
     for (const QString& name : kept)
         program.write(name, settingsText(delivered));
-    for (const QString& name : {"velk.dat.AbCdEf", "velk.INI.xYzWvU", "animal.txt.Q1w2E3"})
+    // Saves of all three killed after their temporary files were complete.
+    for (const QString& name : {"velk.dat", "velk.INI", "animal.txt"})
+        program.write(name + ".~saving", "");
+    for (const QString& name : {"velk.dat.AbCdEf", "velk.INI.xYzWvU", "animal.txt.QwErTy"})
         program.write(name, "a complete file that was never renamed");
 
     RecordingUi ui;
