@@ -27,6 +27,7 @@ test: deps
 bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	$(BUILD)/bench/bench_files
+	$(BUILD)/bench/bench_game
 	$(BUILD)/bench/bench_hostile
 
 # Each reader fuzzed for FUZZ_SECONDS with clang and libFuzzer (installed here, not by deps).

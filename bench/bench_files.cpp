@@ -3,6 +3,7 @@
 #include "knowledge/animalfile.h"
 #include "knowledge/ui.h"
 #include "play/settingsfile.h"
+#include "silentui.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,13 +18,6 @@
 #include <vector>
 
 namespace {
-
-class SilentUi : public Ui {
-public:
-    void message(const QString&) override {}
-    bool confirm(const QString&, const QString&) override { return true; }
-    void openTextViewer(const QString&) override {}
-};
 
 std::unique_ptr<Knowledge> fullDatabase() {
     auto kb = std::make_unique<Knowledge>();

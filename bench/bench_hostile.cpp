@@ -4,7 +4,7 @@
 #include "formats/textfile.h"
 #include "framework/propertybag.h"
 #include "knowledge/animalfile.h"
-#include "knowledge/ui.h"
+#include "silentui.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -19,11 +19,9 @@
 
 namespace {
 
-class CountingUi : public Ui {
+class CountingUi : public SilentUi {
 public:
     void message(const QString& text) override { lastLength = text.size(); }
-    bool confirm(const QString&, const QString&) override { return true; }
-    void openTextViewer(const QString&) override {}
     qsizetype lastLength = 0;
 };
 

@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-webengine-dev
     xvfb xauth x11-utils xdotool dbus fonts-dejavu-core
+    at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -1,24 +1,35 @@
 #!/usr/bin/env python3
-"""Draws every picture delivered beside the game from the Fluent Emoji art (MIT) and, for
-animals the emoji lack, from the game-icons.net silhouettes (CC BY 3.0).
+"""Draws every picture delivered beside the game from freely licensed art.
 
-    tools/makepictures.py ICONS_DIR GAME_ICONS_DIR DATA_DIR
+    tools/makepictures.py --fluent DIR --game-icons DIR --openmoji DIR \
+                          --openclipart DIR --tuxpaint DIR DATA_DIR
 
-ICONS_DIR holds the unpacked npm package @iconify-json/fluent-emoji, GAME_ICONS_DIR the
-unpacked @iconify-json/game-icons (tools/makepictures.sh installs both into a temporary
-folder and calls this script). DATA_DIR is the repository's data folder: velk.dat there says
-which animals exist and where each one lives, and tools/pictures.tsv says which icon shows
-which animal (and, for a silhouette, the colour it is filled with).
+The art comes from five sets (tools/makepictures.sh fetches them all into a temporary
+folder and calls this script):
+  --fluent       the npm package @iconify-json/fluent-emoji (Fluent Emoji, MIT)
+  --game-icons   the npm package @iconify-json/game-icons (game-icons.net, CC BY 3.0)
+  --openmoji     the npm package @iconify-json/openmoji (OpenMoji, CC BY-SA 4.0)
+  --openclipart  the svg folder of Debian's openclipart-svg (Openclipart, public domain)
+  --tuxpaint     the stamps folder of Debian's tuxpaint-stamps-default (Tux Paint, GPL 2)
+DATA_DIR is the repository's data folder: velk.dat there says which animals exist and where
+each one lives, and tools/pictures.tsv says which art shows which animal.
+
+Two looks are made, both on the same background and with the same drop shadow:
+  colour art   an emoji (Fluent, OpenMoji) or a colour drawing (Openclipart) as drawn;
+               art other than Fluent gets the light rim the silhouettes have
+  silhouette   the outline of an icon (game-icons), a drawing (Openclipart) or a cut-out
+               photo (Tux Paint), filled with one natural colour of the animal, lit softly
+               from above and edged with a light rim
 
 Made here:
   pictures/NAME.jpg      one per animal, 320 x 214 (twice the question screens' picture box),
-                         the emoji or the coloured silhouette on a soft background in the
-                         colour of the animal's first biome
+                         on a soft background in the colour of the animal's first biome
   dragon1..dragon6.jpg   the Name-me dragon, from barely there (6) to complete and fearsome (1)
   menu.jpg               a cheerful group of animals for the main menu, 600 x 400
 Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
 """
 
+import argparse
 import csv
 import json
 import os
@@ -94,12 +105,27 @@ def read_animals(dat_path):
     return animals
 
 
-SILHOUETTE_PREFIX = "game-icons:"
+# The art sets a table row can name (before the colon; a bare name is a Fluent emoji), and
+# which looks each can give: a silhouette needs its fill colour in a third column.
+ART_SETS = {
+    "fluent": {"art"},
+    "openmoji": {"art"},
+    "openclipart": {"art", "silhouette"},
+    "game-icons": {"silhouette"},
+    "tuxpaint": {"silhouette"},
+}
+
+
+def split_art(icon):
+    """(art set, name) of a table row's icon column."""
+    if ":" in icon:
+        kind, name = icon.split(":", 1)
+        return kind, name
+    return "fluent", icon
 
 
 def read_picture_table(path):
-    """picture file -> (icon, fill colour or None). An emoji is named alone; a silhouette as
-    game-icons:NAME with the colour it is filled with in a third column."""
+    """picture file -> (art set, name in the set, fill colour or None)."""
     table = {}
     with open(path, encoding="utf-8") as f:
         for number, line in enumerate(f, 1):
@@ -107,13 +133,16 @@ def read_picture_table(path):
             if not line or line.startswith("#"):
                 continue
             fields = line.split("\t")
-            silhouette = len(fields) > 1 and fields[1].startswith(SILHOUETTE_PREFIX)
-            if len(fields) != (3 if silhouette else 2):
-                sys.exit(f"tools/pictures.tsv line {number}: expected picture, icon"
-                         + (" and colour" if silhouette else ""))
+            where = f"tools/pictures.tsv line {number}"
+            if len(fields) not in (2, 3):
+                sys.exit(f"{where}: expected picture, art and, for a silhouette, a colour")
+            kind, name = split_art(fields[1])
+            look = "silhouette" if len(fields) == 3 else "art"
+            if look not in ART_SETS.get(kind, set()):
+                sys.exit(f"{where}: {kind} gives no {look}")
             if fields[0] in table:
-                sys.exit(f"tools/pictures.tsv line {number}: {fields[0]} named twice")
-            table[fields[0]] = (fields[1], fields[2] if silhouette else None)
+                sys.exit(f"{where}: {fields[0]} named twice")
+            table[fields[0]] = (kind, name, fields[2] if look == "silhouette" else None)
     return table
 
 
@@ -131,23 +160,103 @@ def animal_picture(icons, emoji, biome, out, work):
 
 
 def silhouette_picture(icons, name, colour, biome, out, work):
-    """A one-colour silhouette, lit softly from above and edged with a light rim so that it
-    stands out from the background as the emoji do, with the same drop shadow."""
-    h = PICTURE_SIZE[1]
+    """A one-colour game-icons silhouette."""
+    size = PICTURE_SIZE[1] - 30
+    shape = icons.png(name, size, os.path.join(work, "shape.png"), work, colour)
+    framed_silhouette(shape, size, biome, out, work)
+
+
+def rim(shape):
+    """convert arguments for the light rim: the outline widened by a few pixels, white, a
+    little see-through."""
+    return ["(", shape, "-alpha", "extract", "-morphology", "Dilate", "Disk:3", "-blur", "0x1",
+            "-evaluate", "multiply", "0.9", "-background", "white", "-alpha", "shape", ")"]
+
+
+def framed_silhouette(shape, size, biome, out, work):
+    """A silhouette lit softly from above and edged with a light rim so that it stands out
+    from the background as the emoji do, with the same drop shadow."""
     bg = os.path.join(work, "bg.png")
     background(PICTURE_SIZE, BIOME_COLOURS[biome], bg)
-    size = h - 30
-    shape = icons.png(name, size, os.path.join(work, "shape.png"), work, colour)
     framed = os.path.join(work, "framed.png")
-    run("convert",
-        # the rim: the outline widened by a few pixels, white, a little see-through
-        "(", shape, "-alpha", "extract", "-morphology", "Dilate", "Disk:3", "-blur", "0x1",
-        "-evaluate", "multiply", "0.9", "-background", "white", "-alpha", "shape", ")",
+    run("convert", *rim(shape),
         # the animal, lighter at the top and darker at the bottom
         "(", shape, "(", "-size", f"{size}x{size}", "gradient:#ffffff50-#00000038", ")",
         "-compose", "atop", "-composite", ")",
         "-compose", "over", "-gravity", "center", "-composite", framed)
     shadowed(bg, framed, out)
+
+
+def rendered(path, work):
+    """A drawing or photo as a large PNG with its transparency (SVG drawn, PNG as it is)."""
+    if not path.endswith(".svg"):
+        return path
+    png = os.path.join(work, "drawn.png")
+    run("rsvg-convert", "-w", "800", "-h", "800", "--keep-aspect-ratio", "-o", png, path)
+    return png
+
+
+def fitted(src, size, out, colour=None):
+    """src cut to what it shows and fitted into a size x size square; with a colour, its
+    outline alone, filled with that colour."""
+    args = ["convert", src, "-trim", "+repage", "-resize", f"{size}x{size}",
+            "-background", "none", "-gravity", "center", "-extent", f"{size}x{size}"]
+    if colour is not None:
+        # the outline: every pixel at least half opaque, in one colour
+        args = ["convert", src, "-alpha", "extract", "-threshold", "50%", "-trim", "+repage",
+                "-resize", f"{size}x{size}", "-background", "black", "-gravity", "center",
+                "-extent", f"{size}x{size}", "(", "+clone", "-fill", colour, "-colorize", "100",
+                ")", "+swap", "-alpha", "off", "-compose", "copy_opacity", "-composite"]
+    run(*args, out)
+    return out
+
+
+def outline_picture(path, colour, biome, out, work):
+    """A silhouette cut from a drawing or a photo."""
+    size = PICTURE_SIZE[1] - 30
+    shape = fitted(rendered(path, work), size, os.path.join(work, "shape.png"), colour)
+    framed_silhouette(shape, size, biome, out, work)
+
+
+def rimmed_picture(png, biome, out, work):
+    """Colour art other than the Fluent emoji: cut to what it shows, edged with the
+    silhouettes' light rim, on the same background and shadow."""
+    size = PICTURE_SIZE[1] - 30
+    art = fitted(png, size, os.path.join(work, "art.png"))
+    bg = os.path.join(work, "bg.png")
+    background(PICTURE_SIZE, BIOME_COLOURS[biome], bg)
+    framed = os.path.join(work, "framed.png")
+    run("convert", *rim(art), art, "-compose", "over", "-gravity", "center", "-composite", framed)
+    shadowed(bg, framed, out)
+
+
+class Art:
+    """The five art sets, each where its option says."""
+
+    def __init__(self, options):
+        self.fluent = Icons(options.fluent)
+        self.game_icons = Icons(options.game_icons)
+        self.openmoji = Icons(options.openmoji)
+        self.folders = {"openclipart": options.openclipart, "tuxpaint": options.tuxpaint}
+
+    def file(self, kind, name):
+        path = os.path.join(self.folders[kind], name)
+        if not os.path.isfile(path):
+            sys.exit(f"no {kind} art {name} in {self.folders[kind]}")
+        return path
+
+    def picture(self, kind, name, colour, biome, out, work):
+        if kind == "fluent":
+            animal_picture(self.fluent, name, biome, out, work)
+        elif kind == "game-icons":
+            silhouette_picture(self.game_icons, name, colour, biome, out, work)
+        elif kind == "openmoji":
+            png = self.openmoji.png(name, 800, os.path.join(work, "moji.png"), work)
+            rimmed_picture(png, biome, out, work)
+        elif colour is not None:
+            outline_picture(self.file(kind, name), colour, biome, out, work)
+        else:
+            rimmed_picture(rendered(self.file(kind, name), work), biome, out, work)
 
 
 def shadowed(bg, art, out):
@@ -211,28 +320,24 @@ def menu(icons, folder, work):
 
 
 def main():
-    if len(sys.argv) != 4:
-        sys.exit(__doc__)
-    icons = Icons(sys.argv[1])
-    silhouettes = Icons(sys.argv[2])
-    data = sys.argv[3]
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    for option in ("fluent", "game-icons", "openmoji", "openclipart", "tuxpaint"):
+        parser.add_argument("--" + option, required=True, metavar="DIR")
+    parser.add_argument("data", metavar="DATA_DIR")
+    options = parser.parse_args()
+    art = Art(options)
     here = os.path.dirname(os.path.abspath(__file__))
     table = read_picture_table(os.path.join(here, "pictures.tsv"))
-    os.makedirs(os.path.join(data, "pictures"), exist_ok=True)
+    os.makedirs(os.path.join(options.data, "pictures"), exist_ok=True)
     with tempfile.TemporaryDirectory() as work:
-        for picture, biome in read_animals(os.path.join(data, "velk.dat")):
+        for picture, biome in read_animals(os.path.join(options.data, "velk.dat")):
             stem = os.path.basename(picture)
             if stem not in table:
-                sys.exit(f"no icon named for {picture} in tools/pictures.tsv")
-            icon, colour = table[stem]
-            out = os.path.join(data, picture)
-            if colour is None:
-                animal_picture(icons, icon, biome, out, work)
-            else:
-                silhouette_picture(silhouettes, icon[len(SILHOUETTE_PREFIX):], colour, biome,
-                                   out, work)
-        dragons(icons, data, work)
-        menu(icons, data, work)
+                sys.exit(f"no art named for {picture} in tools/pictures.tsv")
+            kind, name, colour = table[stem]
+            art.picture(kind, name, colour, biome, os.path.join(options.data, picture), work)
+        dragons(art.fluent, options.data, work)
+        menu(art.fluent, options.data, work)
 
 
 if __name__ == "__main__":

@@ -1,26 +1,39 @@
 #!/bin/sh
-# Regenerates every picture in data/ (animals, dragons, menu) from the Fluent Emoji art and,
-# for the animals the emoji lack, the game-icons.net silhouettes.
-# Installs both art packages from npm into a temporary folder; needs node/npm, python3,
-# rsvg-convert (librsvg2-bin) and ImageMagick.
-#   tools/makepictures.sh            draw into data/
-#   ICONS=/path/to/fluent-emoji GAME_ICONS=/path/to/game-icons tools/makepictures.sh
-#                                    use already unpacked packages
+# Regenerates every picture in data/ (animals, dragons, menu) from the art sets named in
+# tools/pictures.tsv: Fluent Emoji, game-icons.net and OpenMoji from npm, Openclipart and the
+# Tux Paint stamps from Debian's packages. Fetches all five into a temporary folder; needs
+# node/npm, apt-get (with its package lists), dpkg-deb, python3, rsvg-convert (librsvg2-bin)
+# and ImageMagick.
+#   tools/makepictures.sh            fetch the art and draw into data/
+#   ART=/path/to/art tools/makepictures.sh
+#                                    use a folder an earlier run filled (KEEP_ART=DIR keeps it)
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 data="$here/../data"
-version=1.2.7
+fluent_version=1.2.7
 game_icons_version=1.2.4
+openmoji_version=1.2.29
+openclipart_version=1:0.18+dfsg-19
+tuxpaint_version=2022.06.04-1
 
-if [ -z "${ICONS:-}" ] || [ -z "${GAME_ICONS:-}" ]; then
-    scratch=$(mktemp -d)
-    trap 'rm -rf "$scratch"' EXIT
-    (cd "$scratch" && npm install --silent --no-audit --no-fund --no-save \
-        "@iconify-json/fluent-emoji@$version" \
-        "@iconify-json/game-icons@$game_icons_version" >/dev/null)
-    ICONS=${ICONS:-"$scratch/node_modules/@iconify-json/fluent-emoji"}
-    GAME_ICONS=${GAME_ICONS:-"$scratch/node_modules/@iconify-json/game-icons"}
+if [ -z "${ART:-}" ]; then
+    ART=${KEEP_ART:-$(mktemp -d)}
+    [ -n "${KEEP_ART:-}" ] || trap 'rm -rf "$ART"' EXIT
+    mkdir -p "$ART"
+    (cd "$ART" && echo '{"private":true}' >package.json &&
+        npm install --silent --no-audit --no-fund --no-save \
+            "@iconify-json/fluent-emoji@$fluent_version" \
+            "@iconify-json/game-icons@$game_icons_version" \
+            "@iconify-json/openmoji@$openmoji_version" >/dev/null)
+    (cd "$ART" && apt-get download -qq "openclipart-svg=$openclipart_version" \
+        "tuxpaint-stamps-default=$tuxpaint_version" 2>/dev/null)
+    for deb in "$ART"/*.deb; do dpkg-deb -x "$deb" "$ART/debs"; done
 fi
 
-python3 "$here/makepictures.py" "$ICONS" "$GAME_ICONS" "$data"
+modules="$ART/node_modules/@iconify-json"
+python3 "$here/makepictures.py" \
+    --fluent "$modules/fluent-emoji" --game-icons "$modules/game-icons" \
+    --openmoji "$modules/openmoji" \
+    --openclipart "$ART/debs/usr/share/openclipart/svg" \
+    --tuxpaint "$ART/debs/usr/share/tuxpaint/stamps" "$data"
 echo "pictures written to $data"

@@ -3,12 +3,13 @@
 #include <QRandomGenerator>
 
 // The program's one source of chance. Seeded from the clock at start-up; tests seed it
-// with a fixed number so every draw repeats.
+// with a fixed number so every draw repeats, or script the draws outright.
 class Random {
 public:
+    virtual ~Random() = default;
     void seed(quint32 value) { generator_.seed(value); }
     // A number in [0, 1).
-    double rnd() { return generator_.generateDouble(); }
+    virtual double rnd() { return generator_.generateDouble(); }
 
 private:
     QRandomGenerator generator_;

@@ -16,4 +16,15 @@ public:
     // Opens a text file in the desktop's text viewer and returns at once; a viewer that
     // cannot be started is quietly left alone.
     virtual void openTextViewer(const QString& fileName) = 0;
+
+    // The modal windows of a game. Each returns when its window has closed; every window is
+    // made afresh for the call and gone afterwards.
+    // The screen that asks a question of this type (1..9).
+    virtual void showQuestion(int questionType) = 0;
+    // The settings screen.
+    virtual void showSetup() = 0;
+    // The score board after an answer: how it went, and the heading naming the kind.
+    virtual void showScoreBoard(const QString& result, const QString& heading) = 0;
+    // The animal editor.
+    virtual void showAnimalEditor() = 0;
 };

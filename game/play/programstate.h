@@ -2,6 +2,7 @@
 
 #include "knowledge/categories.h"
 #include "knowledge/random.h"
+#include "play/score.h"
 #include "play/settings.h"
 
 class Ui;
@@ -9,11 +10,18 @@ class Ui;
 // Everything the game shares for a whole run, created once in main() and handed down by
 // reference. Tests build their own.
 struct ProgramState {
-    explicit ProgramState(Ui& ui) : ui(ui) {}
+    explicit ProgramState(Ui& ui) : ui(ui), random(ownRandom_) {}
+    // Tests bring chance of their own.
+    ProgramState(Ui& ui, Random& random) : ui(ui), random(random) {}
 
+private:
+    Random ownRandom_;
+
+public:
     Ui& ui;
+    Random& random;
     Knowledge knowledge;
     GameSettings settings;
-    Random random;
+    Scores scores;
     int16_t nameMeWorth = 0; // the points of a Name-me question, and the misses it allows
 };

@@ -27,6 +27,11 @@ struct ReservedGroup {
     friend bool operator==(const ReservedGroup&, const ReservedGroup&) = default;
 };
 
+// The ranges the game plays in: questions per game, difficulty levels, log levels.
+inline constexpr int16_t maxQuestions = 10;
+inline constexpr int16_t maxLevelAllowed = 3;
+inline constexpr int16_t onlineLogLevel = 2; // only the headings and the wrong answers
+
 // The conditions of a game and the remembered windows, kept in velk.INI.
 struct GameSettings {
     int16_t minDifficulty = 1;

@@ -44,8 +44,7 @@ void addReserved(PrintZoneLine& line, const QString& value) {
         line.text('"' + QString(value).remove('"') + '"'); // a read value never holds one
 }
 
-// Reads the values of one file in their order; a field with a range of its own that reads
-// outside it takes its default and the rest of the file stands.
+// Reads the values of one file in their order.
 class SettingsReader {
 public:
     explicit SettingsReader(const QString& text) : in_(text) {}
@@ -56,9 +55,13 @@ public:
     void int32(int32_t& field) {
         if (const auto v = in_.number(int32Low, int32High, "setting")) field = int32_t(*v);
     }
+    // Any whole number: the fields with ranges of their own judge it after.
+    std::optional<long long> any() { return in_.number(anyLow, anyHigh, "setting"); }
     void ranged(int16_t& field, long long low, long long high, int16_t fallback) {
-        if (const auto v = in_.number(anyLow, anyHigh, "setting"))
-            field = (*v < low || *v > high) ? fallback : int16_t(*v);
+        if (const auto v = any()) field = inRange(v, low, high) ? int16_t(*v) : fallback;
+    }
+    static bool inRange(std::optional<long long> v, long long low, long long high) {
+        return v && *v >= low && *v <= high;
     }
     void word(QString& field) {
         if (const auto v = in_.word()) field = *v;
@@ -72,18 +75,18 @@ private:
     ValueReader in_;
 };
 
+// A hand-edited file may hold values no game can be played with (0 questions, level 99, a
+// log level that writes nothing): such a field takes its default, the rest of the file stands.
 void readFirstLines(SettingsReader& in, GameSettings& s) {
     const GameSettings defaults;
-    in.ranged(s.minDifficulty, 1, 3, defaults.minDifficulty);
-    in.ranged(s.maxDifficulty, s.minDifficulty, 3, defaults.maxDifficulty);
-    // The default highest level may still lie below a stored lowest one: then neither
-    // stands.
-    if (s.maxDifficulty < s.minDifficulty) {
-        s.minDifficulty = defaults.minDifficulty;
-        s.maxDifficulty = defaults.maxDifficulty;
-    }
-    in.ranged(s.questionCount, 1, 10, defaults.questionCount);
-    in.ranged(s.logLevel, 0, 2, defaults.logLevel);
+    const auto lowest = in.any();
+    const auto highest = in.any();
+    s.maxDifficulty = SettingsReader::inRange(highest, 1, maxLevelAllowed) ? int16_t(*highest)
+                                                                           : defaults.maxDifficulty;
+    s.minDifficulty = SettingsReader::inRange(lowest, 1, s.maxDifficulty) ? int16_t(*lowest)
+                                                                          : defaults.minDifficulty;
+    in.ranged(s.questionCount, 1, maxQuestions, defaults.questionCount);
+    in.ranged(s.logLevel, 0, onlineLogLevel, defaults.logLevel);
     in.int16(s.spareValue1);
     in.int16(s.spareValue2);
     int16_t scratch = 0; // the two 8s of line 2

@@ -3,8 +3,10 @@
 #include "play/settings.h"
 #include "shell/twips.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QWidget>
 
@@ -35,9 +37,9 @@ void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int d
     if (formNumber < 0 || formNumber >= int(settings.formLayout.size())) return;
     FormLayout& entry = settings.formLayout[formNumber];
     if (direction == 1) {
-        form.setWindowState(entry.windowState == 2   ? Qt::WindowMaximized
-                            : entry.windowState == 1 ? Qt::WindowMinimized
-                                                     : Qt::WindowNoState);
+        // A window remembered minimised comes back as a normal one: a modal screen that
+        // opens minimised leaves a child in front of a menu that does not answer.
+        form.setWindowState(entry.windowState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
         // A window never stored has no size yet: it keeps the one it was drawn with.
         if (entry.width > 0 && entry.height > 0)
             form.resize(twips(entry.width), twips(entry.height));
@@ -51,4 +53,20 @@ void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int d
 
 void centerFrame(QWidget& frame, const QWidget& form) {
     frame.move((form.width() - frame.width()) / 2, (form.height() - frame.height()) / 2);
+}
+
+QString arrayName(const char* array, int index) {
+    return QString("%1_%2").arg(array).arg(index);
+}
+
+void limitStyleCaches() {
+    QPixmapCache::setCacheLimit(1024); // KiB
+}
+
+QWidget* ownerWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == "main") return w;
+    return nullptr;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 class QWidget;
@@ -14,3 +16,15 @@ void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int d
 
 // Places `frame` in the middle of `form`.
 void centerFrame(QWidget& frame, const QWidget& form);
+
+// The object name of entry `index` of a control array: "Image1_2".
+QString arrayName(const char* array, int index);
+
+// Every new window brings new button colours, and the style keeps a picture of each button
+// it paints: without a small limit a long game fills that cache up to 10 MB.
+void limitStyleCaches();
+
+// The window a new modal window belongs to: the topmost modal one, else the active one, else
+// the main menu. A window that belongs to none can open behind the one the player looks at,
+// since window managers keep new windows from taking the focus from another.
+QWidget* ownerWindow();

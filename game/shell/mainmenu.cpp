@@ -2,6 +2,7 @@
 
 #include "knowledge/animalfile.h"
 #include "knowledge/ui.h"
+#include "play/game.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
 #include "play/settingsfile.h"
@@ -24,7 +25,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
     l->setGeometry(where);
     l->setFont(font);
     l->setAlignment(Qt::AlignCenter);
-    l->setAccessibleName(text);
     return l;
 }
 
@@ -33,7 +33,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     b->setObjectName(name);
     b->setGeometry(where);
     b->setFont(sansFont(11, true));
-    b->setAccessibleName(text);
+    b->setAutoDefault(true); // Enter presses the button the keyboard is on, as Space does
     return b;
 }
 
@@ -72,8 +72,9 @@ void MainMenu::createControls() {
     command3_ = button(this, "Command3", "About", twipsRect(3390, 5940, 1380, 480));
     cmdquit_ = button(this, "cmdquit", "Quit", twipsRect(4920, 5940, 1380, 480));
 
-    connect(command1_, &QPushButton::clicked, this, &MainMenu::playRequested);
-    connect(cmdsetup_, &QPushButton::clicked, this, &MainMenu::setupRequested);
+    command1_->setFocus(); // a game is one key away
+    connect(command1_, &QPushButton::clicked, this, [this] { playGame(state_); });
+    connect(cmdsetup_, &QPushButton::clicked, this, [this] { state_.ui.showSetup(); });
     connect(cmdhelp_, &QPushButton::clicked, this, &MainMenu::openHelp);
     connect(command3_, &QPushButton::clicked, this, &MainMenu::showCredits);
     connect(cmdquit_, &QPushButton::clicked, this, &QWidget::close);

@@ -13,10 +13,6 @@ class MainMenu : public QWidget {
 public:
     MainMenu(ProgramState& state, const QString& programFolder, QWidget* parent = nullptr);
 
-signals:
-    void playRequested();  // Play: a game
-    void setupRequested(); // Setup: the settings screen
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

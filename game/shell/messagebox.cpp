@@ -1,5 +1,7 @@
 #include "messagebox.h"
 
+#include "shell/formhelpers.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -7,15 +9,14 @@
 #include <QUrl>
 
 void MessageBoxUi::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, ownerWindow());
     box.setObjectName("messageBox");
     box.exec();
 }
 
 bool MessageBoxUi::confirm(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok | QMessageBox::Cancel,
-                    QApplication::activeWindow());
+                    ownerWindow());
     box.setObjectName("confirmBox");
     return box.exec() == QMessageBox::Ok;
 }

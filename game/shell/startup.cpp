@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "editor/animallist.h"
 #include "knowledge/animalfile.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
@@ -11,7 +12,7 @@
 
 void removeLeftoverSaves() {
     // A save killed at the wrong moment leaves its finished temporary file behind.
-    for (const char* name : {animalFileName, settingsFileName, "animal.txt"})
+    for (const char* name : {animalFileName, settingsFileName, animalListFileName})
         removeSaveLeftovers(name);
 }
 

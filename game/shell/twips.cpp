@@ -15,17 +15,19 @@ int toTwips(int pixels) {
 }
 
 namespace {
-QFont font(QFont::StyleHint hint, const char* family, int pointSize, bool bold) {
-    QFont f(family, pointSize, bold ? QFont::Bold : QFont::Normal);
+QFont font(QFont::StyleHint hint, const char* family, qreal pointSize, bool bold) {
+    QFont f(family);
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
     f.setStyleHint(hint);
     return f;
 }
 } // namespace
 
-QFont serifFont(int pointSize, bool bold) {
+QFont serifFont(qreal pointSize, bool bold) {
     return font(QFont::Serif, "serif", pointSize, bold);
 }
 
-QFont sansFont(int pointSize, bool bold) {
+QFont sansFont(qreal pointSize, bool bold) {
     return font(QFont::SansSerif, "sans-serif", pointSize, bold);
 }

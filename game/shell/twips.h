@@ -12,5 +12,5 @@ QRect twipsRect(int left, int top, int width, int height);
 int toTwips(int pixels);
 
 // The drawn fonts mapped onto the desktop's own families.
-QFont serifFont(int pointSize, bool bold = false);
-QFont sansFont(int pointSize, bool bold = false);
+QFont serifFont(qreal pointSize, bool bold = false);
+QFont sansFont(qreal pointSize, bool bold = false);

@@ -32,13 +32,11 @@ const QString registryName = "registry";
 const QString registryPath = "Kill\\Test";
 
 // Any message but the one of a good save ends the child, which the parent then notices.
-class ChildUi : public Ui {
+class ChildUi : public RecordingUi {
 public:
     void message(const QString& text) override {
         if (!text.startsWith("400 animals stored ")) _exit(3);
     }
-    bool confirm(const QString&, const QString&) override { return true; }
-    void openTextViewer(const QString&) override {}
 };
 
 // Two full databases, for even and odd generations; the generation itself stands in the

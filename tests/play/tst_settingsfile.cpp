@@ -169,6 +169,7 @@ void TestSettingsFile::reservedValuesReadBackAsRead() {
     QCOMPARE(settingsText(*back), saved);
 }
 
+// A hand-edited value no game can use gives way to its default; the rest of the file stands.
 void TestSettingsFile::fieldsOutsideTheirRangeTakeTheirDefault_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QList<int>>("expected"); // min, max, questions, log level
@@ -182,7 +183,7 @@ void TestSettingsFile::fieldsOutsideTheirRangeTakeTheirDefault_data() {
         << QByteArray("1 3 99999 1") << QList<int>{1, 3, 5, 1};
     QTest::newRow("highest level 99") << QByteArray("1 99 4 1") << QList<int>{1, 1, 4, 1};
     QTest::newRow("highest level 0") << QByteArray("1 0 4 1") << QList<int>{1, 1, 4, 1};
-    QTest::newRow("highest below lowest") << QByteArray("3 2 4 1") << QList<int>{1, 1, 4, 1};
+    QTest::newRow("lowest above highest") << QByteArray("3 2 4 1") << QList<int>{1, 2, 4, 1};
     QTest::newRow("lowest level 0") << QByteArray("0 3 4 1") << QList<int>{1, 3, 4, 1};
     QTest::newRow("lowest level 4") << QByteArray("4 3 4 1") << QList<int>{1, 3, 4, 1};
     QTest::newRow("log level 9") << QByteArray("1 3 4 9") << QList<int>{1, 3, 4, 0};

@@ -2,7 +2,9 @@
 #include "shell/formhelpers.h"
 #include "shell/twips.h"
 
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 class TestFormHelpers : public QObject {
@@ -14,6 +16,7 @@ private slots:
     void windowNeverStoredKeepsItsDrawnSize();
     void hugeWindowIsRememberedAtTheLargestSize();
     void frameSitsInTheMiddle();
+    void newWindowsBelongToTheWindowInFront();
 };
 
 void TestFormHelpers::twipsConvertAtFifteenAPixel_data() {
@@ -74,6 +77,22 @@ void TestFormHelpers::frameSitsInTheMiddle() {
     frame.resize(100, 50);
     centerFrame(frame, form);
     QCOMPARE(frame.pos(), QPoint(150, 125));
+}
+
+// A window that belongs to no other may open behind the menu, where no key reaches it.
+void TestFormHelpers::newWindowsBelongToTheWindowInFront() {
+    QWidget menu;
+    menu.setObjectName("main");
+    menu.show();
+    QCOMPARE(ownerWindow(), &menu); // with nothing active, the menu
+    QDialog question(&menu);
+    QWidget* ownerWhileOpen = nullptr;
+    QTimer::singleShot(0, &question, [&] {
+        ownerWhileOpen = ownerWindow();
+        question.accept();
+    });
+    question.exec();
+    QCOMPARE(ownerWhileOpen, &question); // the score board belongs to the question
 }
 
 QTEST_MAIN(TestFormHelpers)

@@ -4,6 +4,7 @@
 #include "shell/mainmenu.h"
 #include "testfolder.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -103,6 +104,10 @@ void TestMainMenu::readsAnimalsLastAndShowsTheVersion() {
     QCOMPARE(menu.windowTitle(), "Morvane Velkins");
     QCOMPARE(child<QLabel>(menu, "Label1")->text(), "Morvane Velkins");
     QCOMPARE(child<QLabel>(menu, "Label2")->text(), "Version 1.04");
+    // A screen reader reads what the screen shows, not the text the label was made with.
+    QCOMPARE(QAccessible::queryAccessibleInterface(child<QLabel>(menu, "Label2"))
+                 ->text(QAccessible::Name),
+             "Version 1.04");
     menu.show();
     QVERIFY(!child<QLabel>(menu, "Label3")->isVisible());
     QVERIFY(!child<QLabel>(menu, "Label4")->isVisible());

@@ -13,3 +13,24 @@ bool RecordingUi::confirm(const QString& title, const QString& text) {
 void RecordingUi::openTextViewer(const QString& fileName) {
     viewerFiles << fileName;
 }
+
+void RecordingUi::showQuestion(int questionType) {
+    questions << questionType;
+    windows << QString("question %1").arg(questionType);
+    if (onQuestion) onQuestion(questionType);
+}
+
+void RecordingUi::showSetup() {
+    windows << "setup";
+    if (onSetup) onSetup();
+}
+
+void RecordingUi::showScoreBoard(const QString& result, const QString& heading) {
+    scoreBoards << heading + " | " + result;
+    windows << "score board";
+    if (onScoreBoard) onScoreBoard();
+}
+
+void RecordingUi::showAnimalEditor() {
+    windows << "editor";
+}

@@ -1,0 +1,162 @@
+// The game's own costs: the slowest drawing of an animal, opening a question screen with its
+// pictures, and the memory of a long game. Run from the build folder: the screens read the
+// delivered animals and pictures from build/bin.
+#include "knowledge/animalfile.h"
+#include "knowledge/draw.h"
+#include "play/game.h"
+#include "play/programstate.h"
+#include "play/scoreboardform.h"
+#include "screens/describeform.h"
+#include "screens/oddoutform.h"
+#include "shell/formhelpers.h"
+#include "silentui.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+double medianMillis(int runs, const std::function<void()>& work) {
+    std::vector<double> ms;
+    for (int r = 0; r < runs; ++r) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+long residentKiB() {
+    malloc_trim(0);
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ')[0].toLong();
+    return 0;
+}
+
+// The worst a single draw can cost: a full database and a window that holds no animal, so
+// every one of the 2010 draws is rejected.
+void worstDraw() {
+    SilentUi ui;
+    Random random;
+    random.seed(1);
+    auto kb = std::make_unique<Knowledge>();
+    buildCategoryTables(kb->tables, 3);
+    for (int i = 1; i <= maxAnimals; ++i) {
+        AnimalRecord& a = kb->animals[size_t(i)];
+        a.name = a.fullName = QString("Animal %1").arg(i);
+        a.difficulty = int16_t(1 + i % 3);
+        a.classIndex = i % 5;
+        a.familyIndex = 1 + i % 9;
+        a.eaterIndex = i % 5;
+        a.biomes[size_t(i % 7)] = 1;
+    }
+    kb->animalCount = maxAnimals;
+    const DifficultyWindow empty{4, 4};
+    for (int qtype : {3, 5, 7}) {
+        kb->questionType = int16_t(qtype);
+        kb->chosen = {1, 2, 3, 4, 5, 0};
+        int16_t result = 0;
+        const double ms =
+            medianMillis(101, [&] { result = pickAnimal(*kb, empty, random, ui, 4); });
+        std::printf("pickAnimal, no animal in the window, kind %d, slot 4: median %.2f ms "
+                    "(result %d; target < 5 ms)\n",
+                    qtype, ms, result);
+    }
+}
+
+// A port that shows the score board as the game does, but closes it at once.
+class BoardUi : public SilentUi {
+public:
+    void showScoreBoard(const QString& result, const QString& heading) override {
+        ScoreBoard board(*state, nullptr);
+        board.setResult(result);
+        board.setHeading(heading);
+        board.show();
+        QApplication::processEvents();
+    }
+    ProgramState* state = nullptr;
+};
+
+template <class Form> void openAndAnswer(ProgramState& state, int qtype, bool answer) {
+    state.knowledge.questionType = int16_t(qtype);
+    Form form(state);
+    form.show();
+    QApplication::processEvents();
+    if (answer) {
+        if constexpr (std::is_same_v<Form, DescribeForm>)
+            QMetaObject::invokeMethod(form.template findChild<QObject*>("choice_0"), "chosen");
+        else
+            QMetaObject::invokeMethod(form.template findChild<QObject*>("Image1_0"), "click");
+    }
+}
+
+void screens() {
+    BoardUi ui;
+    ProgramState state(ui);
+    ui.state = &state;
+    state.random.seed(7);
+    state.settings.maxDifficulty = 3;
+    buildCategoryTables(state.knowledge.tables, 3);
+    loadAnimalFile(state.knowledge, ui);
+    if (state.knowledge.animalCount == 0) {
+        std::printf("no velk.dat in %s: run from the build folder\n",
+                    qPrintable(QDir::currentPath()));
+        return;
+    }
+    for (int i = 0; i < 5; ++i) // warm the caches and the image plugins
+        openAndAnswer<OddOneOutForm>(state, 6, false);
+    std::printf(
+        "open the odd-one-out screen, four pictures: median %.2f ms (target < 30 ms)\n",
+        medianMillis(51, [&] { openAndAnswer<OddOneOutForm>(state, 6 + rand() % 4, false); }));
+    std::printf(
+        "open the describe-this-image screen: median %.2f ms (target < 30 ms)\n",
+        medianMillis(51, [&] { openAndAnswer<DescribeForm>(state, 3 + rand() % 3, false); }));
+
+    auto question = [&](int n) {
+        if (n % 2)
+            openAndAnswer<OddOneOutForm>(state, 6 + n % 4, true);
+        else
+            openAndAnswer<DescribeForm>(state, 3 + n % 3, true);
+    };
+    for (int n = 0; n < 20; ++n)
+        question(n);
+    const long before = residentKiB();
+    for (int n = 0; n < 200; ++n)
+        question(n);
+    const long after = residentKiB();
+    for (int round = 0; round < 4; ++round) {
+        const long a = residentKiB();
+        for (int n = 0; n < 200; ++n)
+            question(n);
+        std::printf("  next 200: %ld KiB\n", residentKiB() - a);
+    }
+    std::printf("200 questions with their score boards: resident memory %ld KiB -> %ld KiB, "
+                "growth %ld KiB (target < 2048 KiB)\n",
+                before, after, after - before);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    limitStyleCaches(); // as the game does
+    worstDraw();
+    QDir::setCurrent(QCoreApplication::applicationDirPath() + "/../bin");
+    screens();
+    return 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "knowledge/ui.h"
+
+// A port that answers everything at once and shows nothing.
+class SilentUi : public Ui {
+public:
+    void message(const QString&) override { ++messages; }
+    bool confirm(const QString&, const QString&) override { return true; }
+    void openTextViewer(const QString&) override {}
+    void showQuestion(int) override {}
+    void showSetup() override {}
+    void showScoreBoard(const QString&, const QString&) override {}
+    void showAnimalEditor() override {}
+
+    int messages = 0;
+};

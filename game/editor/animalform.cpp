@@ -1,0 +1,240 @@
+#include "animalform.h"
+
+#include "editor/animallist.h"
+#include "play/programstate.h"
+#include "shell/formhelpers.h"
+#include "shell/picturebox.h"
+#include "shell/twips.h"
+#include "shell/updown.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, int top) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(twipsRect(5280, top, 1095, 495));
+    b->setFont(sansFont(9.75));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& title, const QRect& where) {
+    auto* f = new QGroupBox(title, parent);
+    f->setObjectName(name);
+    f->setGeometry(where);
+    return f;
+}
+
+} // namespace
+
+AnimalForm::AnimalForm(ProgramState& state, QWidget* parent)
+    : QDialog(parent), state_(state), editor_(state) {
+    setObjectName("animal");
+    setWindowTitle("Animal");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(sansFont(8.25));
+    setFixedSize(twips(6855), twips(6210));
+    createList();
+    createDifficulty();
+    createAttributes();
+    createBiomes();
+    createButtons();
+    centerForm(*this);
+
+    fillarray(*combo1_, editor_.filllist());
+    fillarray(*cmbClass_, editor_.classList());
+    fillarray(*cmbFamily_, editor_.familyList());
+    fillarray(*cmbEater_, editor_.eaterList());
+    enableRecord(editor_.currentAnimal() > 0);
+    fillform(editor_.currentAnimal());
+    combo1_->setFocus();
+}
+
+void AnimalForm::createList() {
+    combo1_ = new QComboBox(this);
+    combo1_->setObjectName("combo1");
+    combo1_->setGeometry(twipsRect(120, 240, 2775, 420));
+    combo1_->setFont(sansFont(12));
+    combo1_->setToolTip("Choose a animal to display");
+    combo1_->setAccessibleName(combo1_->toolTip());
+    connect(combo1_, &QComboBox::activated, this,
+            [this](int line) { arrive(editor_.pick(line, difficulty_->text())); });
+}
+
+void AnimalForm::createDifficulty() {
+    QGroupBox* frame2 = frame(this, "Frame2", "Difficulty", twipsRect(3120, 120, 975, 855));
+    difficulty_ = new QLineEdit(frame2);
+    difficulty_->setObjectName("difficulty");
+    difficulty_->setGeometry(twipsRect(240, 240, 300, 495));
+    difficulty_->setAlignment(Qt::AlignCenter);
+    difficulty_->setFont(sansFont(18));
+    difficulty_->setTextMargins(0, 0, 0, 0);
+    difficulty_->setToolTip("Change the difficulty");
+    difficulty_->setAccessibleName("Difficulty");
+    upDown2_ = new UpDown(*difficulty_, frame2);
+    connect(upDown2_, &UpDown::stepped, this, [this](int delta) {
+        // A box holding no number starts from the lowest level; one outside steps back in.
+        bool ok = false;
+        const int value = difficulty_->text().trimmed().toInt(&ok);
+        difficulty_->setText(
+            QString::number(ok ? std::clamp(value + delta, int(AnimalEditor::lowestDifficulty),
+                                            int(AnimalEditor::highestDifficulty))
+                               : AnimalEditor::lowestDifficulty));
+    });
+    upDown2_->setObjectName("UpDown2");
+    upDown2_->setGeometry(twipsRect(600, 240, 240, 495));
+}
+
+QComboBox* AnimalForm::attributeBox(const char* label, const char* box, const QString& caption,
+                                    QPoint labelAt, int top, void (AnimalEditor::*edit)(int)) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(label);
+    l->setFont(sansFont(9.75));
+    l->move(twips(labelAt.x()), twips(labelAt.y()));
+    l->adjustSize();
+    auto* b = new QComboBox(this);
+    b->setObjectName(box);
+    b->setGeometry(twipsRect(1560, top, 2535, 360));
+    b->setFont(sansFont(9.75));
+    b->setAccessibleName(caption);
+    l->setBuddy(b);
+    connect(b, &QComboBox::activated, this, [this, edit](int pos) { (editor_.*edit)(pos); });
+    return b;
+}
+
+void AnimalForm::createAttributes() {
+    cmbClass_ =
+        attributeBox("Label1", "cmbClass", "Class", {240, 960}, 1080, &AnimalEditor::setClass);
+    cmbFamily_ =
+        attributeBox("Label2", "cmbFamily", "Family", {240, 1560}, 1560, &AnimalEditor::setFamily);
+    cmbEater_ =
+        attributeBox("Label3", "cmbEater", "Eats", {240, 2160}, 2160, &AnimalEditor::setEater);
+
+    image1_ = new QLabel(this);
+    image1_->setObjectName("Image1");
+    image1_->setGeometry(twipsRect(240, 2880, 4095, 3015));
+    image1_->setAlignment(Qt::AlignCenter);
+    image1_->setWordWrap(true);
+}
+
+void AnimalForm::createBiomes() {
+    QGroupBox* frame3 = frame(this, "Frame3", "Biomes", twipsRect(4800, 120, 1815, 3015));
+    for (int k = 0; k < biomeCount; ++k) {
+        auto* c = new QCheckBox(frame3);
+        c->setObjectName(arrayName("Check1", k));
+        c->setGeometry(twipsRect(240, 240 + 360 * k, 1335, 375));
+        // toggled, not clicked: a screen reader's toggle action emits only this one.
+        connect(c, &QCheckBox::toggled, this, [this, k](bool on) { editor_.setBiome(k, on); });
+        check1_[size_t(k)] = c;
+    }
+}
+
+void AnimalForm::createButtons() {
+    cmdNext_ = button(this, "cmdNext", "Next", 3360);
+    cmdPrev_ = button(this, "cmdPrev", "Previous", 4080);
+    QPushButton* cmdPrint = button(this, "cmdPrint", "Store list", 4800);
+    QPushButton* command1 = button(this, "Command1", "Exit", 5520);
+    command1->setToolTip("Save changes, & return to setup screen");
+    connect(cmdNext_, &QPushButton::clicked, this,
+            [this] { arrive(editor_.next(difficulty_->text())); });
+    connect(cmdPrev_, &QPushButton::clicked, this,
+            [this] { arrive(editor_.previous(difficulty_->text())); });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+        // The list shows what the form shows, so a typed level goes in first.
+        if (editor_.commitDifficulty(difficulty_->text()))
+            storeAnimalList(state_);
+        else
+            difficulty_->setText(editor_.difficultyText());
+    });
+    connect(command1, &QPushButton::clicked, this, [this] {
+        if (editor_.exit(difficulty_->text()))
+            accept();
+        else
+            arrive(false);
+    });
+}
+
+void AnimalForm::fillarray(QComboBox& box, const QStringList& names) {
+    box.clear();
+    box.addItems(names);
+}
+
+void AnimalForm::fillform(int index) {
+    const RecordView view = editor_.fillform(index);
+    if (view.line < 0) {
+        image1_->hide();
+        return;
+    }
+    combo1_->setCurrentIndex(view.line);
+    difficulty_->setText(view.difficulty);
+    if (view.classPosition) cmbClass_->setCurrentIndex(*view.classPosition);
+    if (view.familyPosition) cmbFamily_->setCurrentIndex(*view.familyPosition);
+    if (view.eaterPosition) cmbEater_->setCurrentIndex(*view.eaterPosition);
+    for (size_t k = 0; k < check1_.size(); ++k) {
+        // Showing a flag is no edit of it: a 2 stays a 2.
+        const QSignalBlocker quiet(check1_[k]);
+        check1_[k]->setChecked(view.biomes[k]);
+        check1_[k]->setText(view.biomeCaptions[k]);
+    }
+    showPicture(view);
+}
+
+void AnimalForm::showPicture(const RecordView& view) {
+    image1_->setHidden(view.picture.isEmpty());
+    image1_->setAccessibleName(view.fullName);
+    image1_->setAccessibleDescription({});
+    if (view.picture.isEmpty() || loadPicture(*image1_, view.picture)) return;
+    // A picture that cannot be read is named instead; editing goes on.
+    image1_->setText(view.picture);
+    image1_->setAccessibleDescription("No picture: " + view.picture);
+}
+
+void AnimalForm::arrive(bool moved) {
+    if (moved) {
+        fillform(editor_.currentAnimal());
+        return;
+    }
+    // Refused: the box shows the record's own level again and the list its own line.
+    difficulty_->setText(editor_.difficultyText());
+    combo1_->setCurrentIndex(editor_.currentAnimal() - 1);
+}
+
+void AnimalForm::enableRecord(bool enable) {
+    for (QWidget* w : std::initializer_list<QWidget*>{combo1_, difficulty_, upDown2_, cmbClass_,
+                                                      cmbFamily_, cmbEater_, cmdNext_, cmdPrev_})
+        w->setEnabled(enable);
+    for (QCheckBox* c : check1_)
+        c->setEnabled(enable);
+}
+
+void AnimalForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // Enter presses the button that has the focus and stores a typed level (leaving the
+    // animal would store it anyway). No button is a default one: Enter in the list or a
+    // box never moves on to another animal.
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
+        focused->click();
+    else if (focusWidget() == difficulty_ && !editor_.commitDifficulty(difficulty_->text()))
+        difficulty_->setText(editor_.difficultyText());
+}
+
+void AnimalForm::done(int result) {
+    if (result != Accepted) editor_.leave(difficulty_->text());
+    editor_.close();
+    QDialog::done(result);
+}

@@ -1,0 +1,48 @@
+#include "animallist.h"
+
+#include "knowledge/ui.h"
+#include "knowledge/wording.h"
+#include "play/programstate.h"
+
+#include "formats/printzones.h"
+#include "formats/textfile.h"
+
+namespace {
+
+// The question types whose attribute is the word we list: the list speaks as the
+// questions do, and an index outside its table reads as no word.
+constexpr int biomesWord = 5, classWord = 6, familyWord = 7, eaterWord = 8;
+
+QString listLine(const Knowledge& kb, int difficulty, int i) {
+    const AnimalRecord& a = kb.animals[size_t(i)];
+    auto word = [&](int qtype) { return attributeText(kb, difficulty, i, qtype); };
+    return PrintZoneLine()
+        .text(zoneNumber(difficulty) + zoneNumber(i) + a.fullName + " " + a.name + "  ")
+        .text(word(classWord))
+        .text(word(familyWord))
+        .text(word(eaterWord))
+        .text(" " + word(biomesWord))
+        .toString();
+}
+
+} // namespace
+
+QString animalListText(const Knowledge& kb, int minDifficulty, int maxDifficulty) {
+    QString text;
+    for (int d = minDifficulty; d <= maxDifficulty; ++d)
+        for (int i = 1; i <= maxAnimals; ++i) // every slot, loaded or not
+            if (kb.animals[size_t(i)].difficulty == d) text += listLine(kb, d, i);
+    return text;
+}
+
+void storeAnimalList(ProgramState& state) {
+    if (!state.ui.confirm("Store animal list to file",
+                          "Ready to store list by difficulty in file 'animal.txt'"))
+        return;
+    const QByteArray bytes =
+        animalListText(state.knowledge, state.settings.minDifficulty, state.settings.maxDifficulty)
+            .toUtf8();
+    if (const auto why = writeFileAtomically(animalListFileName, bytes))
+        state.ui.message(
+            QString("The animal list could not be stored in %1: %2").arg(animalListFileName, *why));
+}

@@ -1,0 +1,179 @@
+#include "draw.h"
+
+#include "random.h"
+#include "ui.h"
+#include "wording.h"
+
+namespace {
+
+constexpr int drawsPerPass = 200; // the 201st rejected draw of a pass ends it
+constexpr int passes = 10;
+constexpr int referencesBeforeGivingUp = 5;
+
+bool isOddOneOut(int qtype) {
+    return qtype >= 6 && qtype <= 9;
+}
+
+bool livesIn(const AnimalRecord& a, int biome) {
+    return biome >= 0 && a.biomes[size_t(biome)] >= 1;
+}
+
+// One call of pickAnimal: what it draws from and what it has drawn so far.
+class Draw {
+public:
+    Draw(Knowledge& kb, DifficultyWindow window, Random& random, Ui& ui, int slot)
+        : kb_(kb), window_(window), random_(random), ui_(ui), slot_(slot), qtype_(kb.questionType) {
+    }
+
+    int16_t run();
+
+private:
+    const AnimalRecord& animal(int n) const { return kb_.animals[size_t(n)]; }
+    QString text(int n) const { return attributeText(kb_, window_.maxDifficulty, n, qtype_); }
+    int candidate();
+    bool hasAttribute(int c);
+    bool fitsLowerSlots(int c) const;
+    int groupSize(int c) const;
+    bool windowHoldsAGroup() const;
+    void reportPass(int c, int pass) const;
+
+    Knowledge& kb_;
+    const DifficultyWindow window_;
+    Random& random_;
+    Ui& ui_;
+    const int slot_;
+    const int qtype_;
+};
+
+int Draw::candidate() {
+    const int c = 1 + int(random_.rnd() * kb_.animalCount);
+    return std::min(c, int(kb_.animalCount));
+}
+
+// An animal without the attribute asked about never comes up in a question about it.
+bool Draw::hasAttribute(int c) {
+    const AnimalRecord& a = animal(c);
+    switch (qtype_) {
+    case 3:
+        return a.classIndex >= 0 && a.familyIndex >= 1;
+    case 4:
+        return a.classIndex >= 0 && a.eaterIndex >= 0;
+    case 6:
+        return a.classIndex >= 0;
+    case 7:
+        return a.familyIndex >= 1; // "Misc" is no family to compare
+    case 8:
+        return a.eaterIndex >= 0;
+    case 5:
+    case 9:
+        if (firstBiome(a) >= 0) return true;
+        ui_.message("No niches found for " + QString::number(c) + " " + a.name);
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool Draw::fitsLowerSlots(int c) const {
+    if (slot_ < 1 || qtype_ == 1) return true;
+    const int reference = kb_.chosen[0];
+    if (isOddOneOut(qtype_)) {
+        // Four different animals: two identical pictures make a silly question.
+        for (int j = 0; j < slot_; ++j)
+            if (kb_.chosen[size_t(j)] == c) return false;
+        const bool alike = qtype_ == 9 ? livesIn(animal(c), firstBiome(animal(reference)))
+                                       : text(c) == text(reference);
+        return slot_ == 1 ? !alike : alike;
+    }
+    // Every option of the question must read differently.
+    const QString mine = text(c);
+    for (int j = 0; j < slot_; ++j)
+        if (text(kb_.chosen[size_t(j)]) == mine) return false;
+    return true;
+}
+
+// The animals inside the window that share c's class, family or eating habit (by number),
+// or live in c's first biome; c counts itself when it is inside.
+int Draw::groupSize(int c) const {
+    const AnimalRecord& a = animal(c);
+    const int biome = firstBiome(a);
+    int count = 0;
+    for (int i = 1; i <= kb_.animalCount; ++i) {
+        const AnimalRecord& other = animal(i);
+        if (!window_.contains(other)) continue;
+        switch (qtype_) {
+        case 6:
+            count += other.classIndex == a.classIndex;
+            break;
+        case 7:
+            count += other.familyIndex == a.familyIndex;
+            break;
+        case 8:
+            count += other.eaterIndex == a.eaterIndex;
+            break;
+        case 9:
+            count += livesIn(other, biome);
+            break;
+        }
+    }
+    return count;
+}
+
+// Unlucky draws of small groups prove nothing: only a window where no reference at all
+// has a group large enough makes the question impossible.
+bool Draw::windowHoldsAGroup() const {
+    for (int i = 1; i <= kb_.animalCount; ++i) {
+        const AnimalRecord& a = animal(i);
+        const bool present = qtype_ == 6   ? a.classIndex >= 0
+                             : qtype_ == 7 ? a.familyIndex >= 1
+                             : qtype_ == 8 ? a.eaterIndex >= 0
+                                           : firstBiome(a) >= 0;
+        if (present && window_.contains(a) && groupSize(i) >= smallestGroup) return true;
+    }
+    return false;
+}
+
+void Draw::reportPass(int c, int pass) const {
+    const auto& names = kb_.tables.questionTypeNames;
+    QString text = (qtype_ >= 0 && qtype_ < int(names.size()) ? names[size_t(qtype_)] : "") + "  " +
+                   QString::number(c) + " " + QString::number(slot_) + " tried > 100, try " +
+                   QString::number(pass);
+    for (int j = 0; j < slot_; ++j)
+        text += crlf + QString("item  %1 ").arg(j) + this->text(kb_.chosen[size_t(j)]);
+    text += crlf + QString("dminmax %1 %2").arg(window_.minDifficulty).arg(window_.maxDifficulty);
+    ui_.message(text);
+}
+
+int16_t Draw::run() {
+    if (kb_.animalCount < 1 || slot_ < 0 || slot_ >= int(kb_.chosen.size())) return noAnimalFound;
+    int draws = 0;
+    int pass = 1;
+    int rejectedReferences = 0;
+    bool groupChecked = false;
+    for (;;) {
+        const int c = candidate();
+        bool ok = hasAttribute(c) && fitsLowerSlots(c);
+        if (ok && slot_ == 0 && isOddOneOut(qtype_) && groupSize(c) < smallestGroup) {
+            ok = false;
+            if (++rejectedReferences > referencesBeforeGivingUp && !groupChecked) {
+                if (!windowHoldsAGroup()) return groupsTooSmall;
+                groupChecked = true;
+            }
+        }
+        if (ok && window_.contains(animal(c))) {
+            kb_.chosen[size_t(slot_)] = int16_t(c);
+            return int16_t(c);
+        }
+        if (++draws > drawsPerPass) {
+            reportPass(c, pass);
+            draws = 0;
+            if (++pass > passes) return noAnimalFound;
+        }
+    }
+}
+
+} // namespace
+
+int16_t pickAnimal(Knowledge& kb, DifficultyWindow window, Random& random, Ui& ui, int slot) {
+    return Draw(kb, window, random, ui, slot).run();
+}

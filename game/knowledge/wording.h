@@ -1,0 +1,32 @@
+#pragma once
+
+#include "categories.h"
+
+#include <QString>
+
+class Ui;
+
+// The words of a question. Every word comes from the tables, so it follows the vocabulary
+// of the highest difficulty; names follow it too ("Lion" up to level 2, the full name
+// from level 3), chosen at the moment of the call.
+
+// The one attribute a question type is about, for one animal: the text of an option or a
+// bar, and the text the drawing compares. A failed draw (a negative number) reads
+// "i = " and the number.
+QString attributeText(const Knowledge& kb, int maxDifficulty, int animal, int qtype);
+
+// The line that tells the player what to do (kind 6: describe-this-image, kind 7:
+// odd-one-out, for the current question type) or an option's caption (kind 2).
+QString promptText(const Knowledge& kb, int maxDifficulty, int kind, int animal, int qtype);
+
+// Records the question type, then opens its screen and returns when the screen has closed.
+void askQuestion(Knowledge& kb, Ui& ui, int qtype);
+
+// Opens the animal editor and returns when it has closed.
+void showAnimalEditor(Ui& ui);
+
+// "Results for " and the name of the current question type: the score board's heading.
+QString resultsHeading(const Knowledge& kb);
+
+// The lowest-numbered biome the animal lives in, or -1 when it lives in none.
+int firstBiome(const AnimalRecord& animal);

@@ -1,0 +1,83 @@
+#include "game.h"
+
+#include "knowledge/draw.h"
+#include "knowledge/ui.h"
+#include "knowledge/wording.h"
+#include "play/programstate.h"
+#include "play/quizlog.h"
+#include "shell/numbers.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr char noKindsText[] = "No questions possible with current selections.  "
+                               "Change difficulty levels or question types";
+
+int enabledKinds(const GameSettings& s) {
+    int total = 0;
+    for (int t = 1; t <= 9; ++t)
+        total += std::abs(s.typeEnabled[size_t(t)]);
+    return total;
+}
+
+} // namespace
+
+void playGame(ProgramState& state) {
+    if (state.knowledge.animalCount < 1) {
+        state.ui.message("There are no animals to ask about: velk.dat beside the program "
+                         "could not be read.");
+        return;
+    }
+    state.scores.currentPlayer = 0;
+    state.scores.current() = PlayerScore{};
+    playRound(state);
+    state.ui.message(finalScoreText(state.scores.current()));
+}
+
+void playRound(ProgramState& state) {
+    int asked = 0;
+    while (asked < state.settings.questionCount) {
+        // Ten equally likely draws over nine kinds: "Name me!" gets both 0 and 1.
+        const int t = clampInt(int16_t(state.random.rnd() * 10), 1, 9);
+        if (state.settings.typeEnabled[size_t(t)] != 0) {
+            logLine(state, "---- Question " + QString::number(asked + 1), 2, 0);
+            askQuestion(state.knowledge, state.ui, t);
+            ++asked; // a question that could not be posed counts all the same
+            continue;
+        }
+        const int total = enabledKinds(state.settings);
+        if (total == 0) {
+            state.ui.message(QString::number(total) + noKindsText);
+            state.ui.showSetup();
+        }
+    }
+}
+
+int16_t pickAnimal(ProgramState& state, int slot) {
+    const DifficultyWindow window{state.settings.minDifficulty, state.settings.maxDifficulty};
+    return pickAnimal(state.knowledge, window, state.random, state.ui, slot);
+}
+
+QString attributeText(const ProgramState& state, int animal, int qtype) {
+    return attributeText(state.knowledge, state.settings.maxDifficulty, animal, qtype);
+}
+
+QString promptText(const ProgramState& state, int kind, int animal, int qtype) {
+    return promptText(state.knowledge, state.settings.maxDifficulty, kind, animal, qtype);
+}
+
+void reportTooFewAnimals(ProgramState& state) {
+    const int type = state.knowledge.questionType;
+    if (type < 1 || type > 9) return;
+    state.ui.message("Current set doesn't provide enough items for " +
+                     state.knowledge.tables.questionTypeNames[size_t(type)] +
+                     ". Use another question type or change difficulty level to include more.");
+    state.settings.typeEnabled[size_t(type)] = 0;
+    state.ui.showSetup();
+}
+
+void showResult(ProgramState& state, int points, int possible, const QString& result) {
+    addScore(state.scores, points, possible, 0);
+    state.ui.showScoreBoard(result, resultsHeading(state.knowledge));
+}

@@ -1,0 +1,64 @@
+#include "describe.h"
+
+#include "knowledge/ui.h"
+#include "play/game.h"
+#include "play/programstate.h"
+#include "play/quizlog.h"
+#include "screens/shuffle.h"
+
+#include <utility>
+
+bool DescribeQuestion::load() {
+    logLine(state_, "Image match (no logging)", 1, 0);
+    correctChoice_ = 0;
+    auto& chosen = state_.knowledge.chosen;
+    for (int i = 0; i < options; ++i) {
+        const int a = pickAnimal(state_, i);
+        if (a < 0) {
+            reportTooFewAnimals(state_);
+            return false;
+        }
+        captions_[size_t(i)] = promptText(state_, 2, a, 0);
+    }
+    // Only the first four take part, so the right description is never the fifth.
+    shuffleNeighbours(state_.random, 4, [&](int j) {
+        std::swap(captions_[size_t(j)], captions_[size_t(j - 1)]);
+        std::swap(chosen[size_t(j)], chosen[size_t(j - 1)]);
+        if (correctChoice_ == j)
+            correctChoice_ = j - 1;
+        else if (correctChoice_ == j - 1)
+            correctChoice_ = j;
+    });
+    complete_ = true;
+    return true;
+}
+
+int DescribeQuestion::pictured() const {
+    return state_.knowledge.chosen[size_t(correctChoice_)];
+}
+
+QString DescribeQuestion::pictureFile() const {
+    return state_.knowledge.pictureFile(pictured());
+}
+
+QString DescribeQuestion::pictureName() const {
+    return attributeText(state_, pictured(), 1);
+}
+
+QString DescribeQuestion::prompt() const {
+    return promptText(state_, 6, pictured(), state_.knowledge.questionType);
+}
+
+void DescribeQuestion::answer(int option) {
+    if (!awaitsAnswer() || option < 0 || option >= options) return;
+    answered_ = true;
+    if (option == correctChoice_)
+        showResult(state_, 5, 5, " Correct, +5 pts");
+    else
+        showResult(state_, 0, 5, "Sorry, the answer was " + captions_[size_t(correctChoice_)]);
+}
+
+QString DescribeQuestion::helpText() {
+    return QString("Click on the item that matches this image ") + crlf +
+           "Click on skip to move to the next question";
+}

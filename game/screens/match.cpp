@@ -1,0 +1,155 @@
+#include "match.h"
+
+#include "knowledge/ui.h"
+#include "play/game.h"
+#include "play/programstate.h"
+#include "play/quizlog.h"
+#include "screens/shuffle.h"
+
+#include <utility>
+
+namespace {
+// Top left, top right, bottom left, bottom right.
+const std::array<QRect, MatchQuestion::count> pictures{
+    QRect(720, 240, 3735, 2535), QRect(5040, 240, 3615, 2535), QRect(720, 3000, 3735, 2415),
+    QRect(5040, 3000, 3615, 2415)};
+// Bar 0 is the rightmost. Each bar stands clear of its neighbours, so that no name is half
+// hidden under the next bar.
+const std::array<QRect, MatchQuestion::count> bars{
+    QRect(6600, 5520, 2080, 435), QRect(4440, 5520, 2080, 435), QRect(2280, 5520, 2080, 435),
+    QRect(120, 5520, 2080, 435)};
+
+bool valid(int index, size_t size = MatchQuestion::count) {
+    return index >= 0 && index < int(size);
+}
+} // namespace
+
+QRect MatchQuestion::pictureRect(int picture) {
+    return pictures[size_t(picture)];
+}
+
+QRect MatchQuestion::homeRect(int bar) {
+    return bars[size_t(bar)];
+}
+
+int MatchQuestion::barFontSize(int captionLength) {
+    if (captionLength <= 10) return 18;
+    if (captionLength <= 15) return 14;
+    if (captionLength <= 20) return 12;
+    return 10;
+}
+
+MatchQuestion::MatchQuestion(ProgramState& state) : state_(state) {
+    for (int k = 0; k < count; ++k)
+        sendHome(k);
+}
+
+void MatchQuestion::sendHome(int bar) {
+    barTop_[size_t(bar)] = int16_t(bars[size_t(bar)].top());
+    barLeft_[size_t(bar)] = int16_t(bars[size_t(bar)].left());
+}
+
+bool MatchQuestion::load() {
+    const int type = state_.knowledge.questionType;
+    const auto& names = state_.knowledge.tables.questionTypeNames;
+    logLine(state_, "Match " + (valid(type, names.size()) ? names[size_t(type)] : QString()), 1, 0);
+    for (int k = 0; k < count; ++k) {
+        const int a = pickAnimal(state_, k);
+        if (a < 0) {
+            reportTooFewAnimals(state_);
+            return false;
+        }
+        barOnPicture_[size_t(k)] = none;
+        slotOfPicture_[size_t(k)] = k;
+        captions_[size_t(k)] = promptText(state_, 2, a, 0);
+        logLine(state_, captions_[size_t(k)], 1, 0);
+        drawn_ = k + 1;
+    }
+    // Only the first three pictures take part: the bottom right one keeps bar 3's animal.
+    shuffleNeighbours(state_.random, 3, [this](int j) {
+        std::swap(slotOfPicture_[size_t(j)], slotOfPicture_[size_t(j - 1)]);
+    });
+    complete_ = true;
+    return true;
+}
+
+QString MatchQuestion::pictureFile(int picture) const {
+    return state_.knowledge.pictureFile(state_.knowledge.chosen[size_t(slotOfPicture(picture))]);
+}
+
+QRect MatchQuestion::barRect(int bar) const {
+    return {barLeft_[size_t(bar)], barTop_[size_t(bar)], bars[size_t(bar)].width(),
+            bars[size_t(bar)].height()};
+}
+
+void MatchQuestion::startDrag(int bar) {
+    if (!complete_ || answered_ || !valid(bar)) return;
+    dragBar_ = bar;
+    dragging_ = true;
+}
+
+void MatchQuestion::drop(int picture) {
+    if (!dragging_ || !valid(picture)) return;
+    dragging_ = false;
+    const int b = dragBar_;
+    for (int& lying : barOnPicture_)
+        if (lying == b) lying = none;
+    const QRect p = pictures[size_t(picture)];
+    const QRect bar = bars[size_t(b)];
+    barTop_[size_t(b)] = int16_t(p.top() + p.height() - bar.height() - 10);
+    barLeft_[size_t(b)] = int16_t(p.left() + p.width() / 2 - bar.width() / 2);
+    if (barOnPicture_[size_t(picture)] != none) sendHome(barOnPicture_[size_t(picture)]);
+    barOnPicture_[size_t(picture)] = b;
+}
+
+int MatchQuestion::pictureOfBar(int bar) const {
+    for (int p = 0; p < count; ++p)
+        if (barOnPicture_[size_t(p)] == bar) return p;
+    return none;
+}
+
+int MatchQuestion::rightPairs() const {
+    int right = 0;
+    for (int p = 0; p < count; ++p)
+        if (barOnPicture_[size_t(p)] == slotOfPicture_[size_t(p)]) ++right;
+    return right;
+}
+
+// "Lion placed on image of Tiger" for a picture under a wrong bar; empty otherwise.
+QString MatchQuestion::wrongPair(int picture) const {
+    const int bar = barOnPicture_[size_t(picture)];
+    if (bar == none || bar == slotOfPicture_[size_t(picture)]) return {};
+    const auto& chosen = state_.knowledge.chosen;
+    return promptText(state_, 2, chosen[size_t(bar)], 0) + " placed on image of " +
+           promptText(state_, 2, chosen[size_t(slotOfPicture_[size_t(picture)])], 0);
+}
+
+QString MatchQuestion::resultText() const {
+    const int right = rightPairs();
+    if (right == count) return "*** All correct!";
+    QString text;
+    for (int p = 0; p < count; ++p) {
+        const QString line = wrongPair(p);
+        if (!line.isEmpty()) text += crlf + line;
+    }
+    return text + crlf + crlf + "*** Scored " + QString::number(right) + " of " +
+           QString::number(count);
+}
+
+void MatchQuestion::done() {
+    if (!complete_ || answered_) return;
+    answered_ = true;
+    dragging_ = false;
+    for (int p = 0; p < count; ++p) {
+        const QString line = wrongPair(p);
+        if (!line.isEmpty()) logLine(state_, line, 2, 0);
+    }
+    const int right = rightPairs();
+    if (right == count) logLine(state_, " *** All correct!", 2, 0);
+    showResult(state_, 5 * right, 20, resultText());
+}
+
+QString MatchQuestion::helpText() {
+    return QString("Click on one of the colored bars") + crlf + "Then drag it to its picture" +
+           crlf + crlf + "When all items are matched, click on 'done'";
+}

@@ -1,0 +1,116 @@
+#include "nameme.h"
+
+#include "knowledge/ui.h"
+#include "play/game.h"
+#include "play/programstate.h"
+
+#include <cmath>
+
+namespace {
+const QRectF dragonAtDesign(6000, 1560, 855, 1215);
+constexpr double growth = 1.2;
+
+// The dragon grows about the centre it has at its design size; y is kept in whole twips.
+QPointF dragonCentre() {
+    return {dragonAtDesign.left() + dragonAtDesign.width() / 2,
+            std::nearbyint(dragonAtDesign.top() + dragonAtDesign.height() / 2)};
+}
+} // namespace
+
+int NameMeGame::wordFontSize(int length) {
+    if (length > 16) return 10;
+    if (length > 14) return 12;
+    if (length > 12) return 14;
+    if (length > 8) return 18;
+    return 24;
+}
+
+bool NameMeGame::load() {
+    const int a = pickAnimal(state_, 0);
+    if (a < 0) {
+        reportTooFewAnimals(state_);
+        return false;
+    }
+    hiddenWord_ = attributeText(state_, a, state_.knowledge.questionType).toUpper();
+    wordMask_.clear();
+    shownWord_.clear();
+    for (const QChar c : hiddenWord_) {
+        if (toGuess(c)) {
+            shownWord_ += "_ ";
+            wordMask_ += '*';
+        } else if (c == ' ') {
+            shownWord_ += "  ";
+            wordMask_ += ' ';
+        } else {
+            // A character no key can type (a hyphen, an accent) is given away, like a blank,
+            // so that every name can be won.
+            shownWord_ += QString(c) + ' ';
+            wordMask_ += c;
+        }
+    }
+    complete_ = true;
+    return true;
+}
+
+QString NameMeGame::pictureFile() const {
+    return state_.knowledge.pictureFile(state_.knowledge.chosen[0]);
+}
+
+QRectF NameMeGame::dragonRect() const {
+    if (misses() == 0) return dragonAtDesign;
+    const QPointF c = dragonCentre();
+    return {c.x() - dragonWidth_ / 2, c.y() - dragonHeight_ / 2, dragonWidth_, dragonHeight_};
+}
+
+QString NameMeGame::dragonFile() const {
+    if (misses() == 0) return {};
+    return "dragon" + QString::number(state_.nameMeWorth - misses() + 1) + ".jpg";
+}
+
+NameMeGame::Outcome NameMeGame::press(QChar key, const std::function<void()>& shown) {
+    if (!complete_ || over_) return Outcome::ignored;
+    const QChar k = key.toUpper();
+    if (!toGuess(k)) {
+        state_.ui.message("Press a letter, only");
+        return Outcome::refused;
+    }
+    if (missedLetters_.contains(k)) {
+        state_.ui.message(QString("Already tried ") + k);
+        return Outcome::refused;
+    }
+    bool found = false;
+    for (qsizetype i = 0; i < hiddenWord_.size(); ++i) {
+        if (hiddenWord_[i] != k) continue;
+        wordMask_[i] = k;
+        found = true;
+    }
+    return found ? hit(shown) : miss(k, shown);
+}
+
+NameMeGame::Outcome NameMeGame::miss(QChar k, const std::function<void()>& shown) {
+    missedLetters_ += QString(' ') + k;
+    dragonWidth_ *= growth;
+    dragonHeight_ *= growth;
+    if (shown) shown();
+    const int worth = state_.nameMeWorth;
+    if (misses() < worth) return Outcome::miss;
+    over_ = true;
+    addScore(state_.scores, 0, worth, 0);
+    state_.ui.message("The word was: " + hiddenWord_ + ". Better luck next time!");
+    return Outcome::lost;
+}
+
+NameMeGame::Outcome NameMeGame::hit(const std::function<void()>& shown) {
+    rebuildShownWord();
+    if (shown) shown();
+    if (wordMask_ != hiddenWord_) return Outcome::hit;
+    over_ = true;
+    showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth, "You got it!");
+    return Outcome::won;
+}
+
+void NameMeGame::rebuildShownWord() {
+    shownWord_.clear();
+    for (const QChar c : wordMask_)
+        shownWord_ += c == '*' ? QString("_  ") : QString(c) + ' ';
+}

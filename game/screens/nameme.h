@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+#include <functional>
+
+struct ProgramState;
+
+// "Name me!": the player types the letters of the pictured animal's name. A right letter
+// shows wherever it stands; a wrong one is listed and grows the dragon. The word must be
+// found before nameMeWorth wrong letters have been typed.
+class NameMeGame {
+public:
+    // What a key did.
+    enum class Outcome { ignored, refused, hit, miss, won, lost };
+
+    explicit NameMeGame(ProgramState& state) : state_(state) {}
+
+    // Draws the animal and sets up the word. False when no animal fits the settings: the
+    // player has been told, the kind is switched off, and only quit is left.
+    bool load();
+    bool complete() const { return complete_; }
+    bool over() const { return over_; } // won or lost: the window closes
+
+    const QString& hiddenWord() const { return hiddenWord_; }
+    const QString& wordMask() const { return wordMask_; }
+    const QString& shownWord() const { return shownWord_; }
+    const QString& missedLetters() const { return missedLetters_; }
+    int misses() const { return int(missedLetters_.size() / 2); }
+    QString pictureFile() const;
+    // The word row's point size: the longer the word, the smaller.
+    static int wordFontSize(int length);
+
+    // The dragon, in twips: grown by a fifth about its centre for each miss, and the
+    // picture it shows (none before the first miss).
+    QRectF dragonRect() const;
+    QString dragonFile() const;
+    bool hintShown() const { return misses() > 0; }
+
+    // One typed key, as the player's character; on-screen keys come here too. `shown` is
+    // called once the word, the letters and the dragon have changed, before a won or lost
+    // game says so, so that the player sees the last letter first.
+    Outcome press(QChar key, const std::function<void()>& shown = {});
+
+    static QString caption() { return "Name Me -- Press the letter keys to enter my name... "; }
+
+private:
+    static bool toGuess(QChar c) { return c >= 'A' && c <= 'Z'; }
+    void rebuildShownWord();
+    Outcome miss(QChar k, const std::function<void()>& shown);
+    Outcome hit(const std::function<void()>& shown);
+
+    ProgramState& state_;
+    QString hiddenWord_;
+    QString wordMask_;
+    QString shownWord_;
+    QString missedLetters_;
+    double dragonWidth_ = 855;
+    double dragonHeight_ = 1215;
+    bool complete_ = false;
+    bool over_ = false;
+};

@@ -1,0 +1,63 @@
+#include "oddout.h"
+
+#include "play/game.h"
+#include "play/programstate.h"
+#include "play/quizlog.h"
+#include "screens/shuffle.h"
+
+#include <utility>
+
+QString OddOneOutQuestion::caption() const {
+    const int type = state_.knowledge.questionType;
+    return type >= 0 && type <= 10 ? state_.knowledge.tables.questionTypeNames[size_t(type)]
+                                   : QString();
+}
+
+bool OddOneOutQuestion::load() {
+    logLine(state_, caption(), 1, 0);
+    for (int i = 0; i < pictures; ++i) {
+        if (pickAnimal(state_, i) < 0) {
+            reportTooFewAnimals(state_);
+            return false;
+        }
+        slotOfPicture_[size_t(i)] = i;
+        drawn_ = i + 1;
+    }
+    // Only the first three pictures take part: the bottom right one keeps slot 3, which
+    // is never the odd animal.
+    shuffleNeighbours(state_.random, 3, [this](int j) {
+        std::swap(slotOfPicture_[size_t(j)], slotOfPicture_[size_t(j - 1)]);
+    });
+    complete_ = true;
+    return true;
+}
+
+QString OddOneOutQuestion::prompt() const {
+    if (!complete_) return {};
+    return promptText(state_, 7, state_.knowledge.chosen[0], state_.knowledge.questionType);
+}
+
+int OddOneOutQuestion::animalAt(int picture) const {
+    return state_.knowledge.chosen[size_t(slotOfPicture_[size_t(picture)])];
+}
+
+QString OddOneOutQuestion::pictureFile(int picture) const {
+    return state_.knowledge.pictureFile(animalAt(picture));
+}
+
+QString OddOneOutQuestion::pictureName(int picture) const {
+    return attributeText(state_, animalAt(picture), 1);
+}
+
+void OddOneOutQuestion::answer(int picture) {
+    if (!awaitsAnswer() || picture < 0 || picture >= pictures) return;
+    answered_ = true;
+    const auto& kb = state_.knowledge;
+    const bool right = slotOfPicture_[size_t(picture)] == 1;
+    const QString text = QString(right ? "Correct -- " : "No, ") +
+                         kb.animals[size_t(kb.chosen[1])].name + " is not " +
+                         promptText(state_, 2, kb.chosen[0], 0);
+    // The online question file keeps the wrong answers, worded as the player read them.
+    if (!right) logLine(state_, text, 2, 0);
+    showResult(state_, right ? 5 : 0, 5, text);
+}

@@ -1,0 +1,84 @@
+#include "oddoutform.h"
+
+#include "knowledge/ui.h"
+#include "play/programstate.h"
+#include "screens/formparts.h"
+#include "shell/formhelpers.h"
+#include "shell/picturebox.h"
+#include "shell/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+const QColor rust(0xC0, 0x40, 0x00);
+const QColor paleYellow(0xFF, 0xFF, 0x80);
+
+// Top left, top right, bottom left, bottom right.
+const std::array<QRect, OddOneOutQuestion::pictures> pictureBoxes{
+    twipsRect(600, 600, 3615, 2535), twipsRect(4680, 600, 3495, 2535),
+    twipsRect(600, 3360, 3615, 2415), twipsRect(4680, 3360, 3495, 2415)};
+} // namespace
+
+OddOneOutForm::OddOneOutForm(ProgramState& state, QWidget* parent)
+    : RememberedWindow(state.settings, oddOneOutForm, {8925, 6645}, {100, 100}, rust, parent),
+      state_(state), question_(state) {
+    setObjectName("Ioddout");
+    setWindowTitle("Odd One Out");
+    createControls();
+    restoreLayout();
+    setWindowTitle(question_.caption());
+    question_.load();
+    showQuestion();
+}
+
+void OddOneOutForm::createControls() {
+    frame()->setGeometry(twipsRect(0, 0, 8775, 6495));
+    label1_ = new QLabel(frame());
+    label1_->setObjectName("Label1");
+    label1_->setGeometry(twipsRect(0, 0, 8655, 495));
+    label1_->setFont(sansFont(13.5));
+    paintBackground(*label1_, rust);
+
+    for (int p = 0; p < OddOneOutQuestion::pictures; ++p) {
+        auto* box = new PictureBox(frame());
+        box->setObjectName(arrayName("Image1", p));
+        box->setGeometry(pictureBoxes[size_t(p)]);
+        connect(box, &QAbstractButton::clicked, this, [this, p] { answer(p); });
+        image1_[size_t(p)] = box;
+    }
+    cmdhelp_ = colouredButton(frame(), "cmdhelp", "Help", twipsRect(1800, 6120, 1095, 375),
+                              paleYellow, sansFont(12));
+    cmdSkip_ = colouredButton(frame(), "cmdSkip", "Skip", twipsRect(5520, 6120, 1455, 375),
+                              paleYellow, sansFont(12));
+    cmdSkip_->setToolTip("Click here when you are ready to proceed");
+    connect(cmdhelp_, &QPushButton::clicked, this,
+            [this] { state_.ui.message(OddOneOutQuestion::helpText()); });
+    connect(cmdSkip_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void OddOneOutForm::showQuestion() {
+    for (int p = 0; p < OddOneOutQuestion::pictures; ++p) {
+        PictureBox* box = image1_[size_t(p)];
+        const bool drawn = p < question_.picturesDrawn();
+        // The name gives nothing away (the question is about what the animals share) and
+        // lets a child who cannot see the pictures play; a picture that cannot be read
+        // shows the name instead.
+        box->setText(drawn ? question_.pictureName(p) : QString());
+        if (drawn) box->load(question_.pictureFile(p));
+        box->setEnabled(question_.complete());
+    }
+    label1_->setText(question_.prompt());
+    if (question_.complete())
+        image1_[0]->setFocus();
+    else
+        cmdSkip_->setFocus();
+}
+
+void OddOneOutForm::answer(int picture) {
+    // A screen reader can reach this window while its score board is open: one answer only.
+    if (!question_.awaitsAnswer()) return;
+    question_.answer(picture);
+    accept();
+}

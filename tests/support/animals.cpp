@@ -1,0 +1,32 @@
+#include "animals.h"
+
+#include "knowledge/animalfile.h"
+
+#include <QFile>
+
+AnimalRecord beast(const QString& name, int difficulty, int cls, int family, int eater,
+                   std::initializer_list<int> biomes) {
+    AnimalRecord a;
+    a.name = name;
+    a.fullName = "Common " + name;
+    a.picture = "pictures/" + name.toLower() + ".jpg";
+    a.difficulty = int16_t(difficulty);
+    a.classIndex = cls;
+    a.familyIndex = family;
+    a.eaterIndex = eater;
+    for (int b : biomes)
+        a.biomes[size_t(b)] = 1;
+    return a;
+}
+
+void fill(Knowledge& kb, const QList<AnimalRecord>& animals) {
+    for (int i = 0; i < animals.size(); ++i)
+        kb.animals[size_t(i + 1)] = animals[i];
+    kb.animalCount = int16_t(animals.size());
+}
+
+bool loadDelivered(Knowledge& kb) {
+    QFile file(QStringLiteral(VELK_DATA_DIR "/velk.dat"));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    return readAnimals(file, kb).isEmpty() && kb.animalCount > 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "knowledge/categories.h"
+
+#include <QList>
+
+#include <initializer_list>
+
+// Animals made to measure for a test: difficulty, class, family, eating habit and the
+// biomes they live in.
+AnimalRecord beast(const QString& name, int difficulty, int cls, int family, int eater,
+                   std::initializer_list<int> biomes = {1});
+
+// Puts the animals into slots 1.. and sets the count.
+void fill(Knowledge& kb, const QList<AnimalRecord>& animals);
+
+// The delivered velk.dat, read with the program's own reader; fails the test when unreadable.
+bool loadDelivered(Knowledge& kb);
