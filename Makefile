@@ -1,10 +1,13 @@
 # `make run` and `make test` do all the set-up on a fresh Debian 12 machine.
 BUILD      ?= build
 TESTBUILD  ?= build-asan
+FUZZBUILD  ?= build-fuzz
+FUZZ_SECONDS ?= 300
+FUZZ_TARGETS := velkdat velkini propertybag registry
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: run test build deps bench package clean
+.PHONY: run test build deps bench fuzz package clean
 
 deps:
 	@tools/install-deps.sh
@@ -32,6 +35,11 @@ bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	$(BUILD)/bench/bench_files
 	$(BUILD)/bench/bench_game
+	$(BUILD)/bench/bench_hostile
+
+# Each reader fuzzed for FUZZ_SECONDS with clang and libFuzzer (installed here, not by deps).
+fuzz: deps
+	JOBS=$(JOBS) fuzz/run.sh $(FUZZBUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
-	rm -rf $(BUILD) $(TESTBUILD)
+	rm -rf $(BUILD) $(TESTBUILD) $(FUZZBUILD)

@@ -2,9 +2,7 @@
 
 #include "module.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <QTextStream>
+#include "formats/textfile.h"
 
 namespace trivia {
 
@@ -12,10 +10,27 @@ HResult MemoryPropertyBag::QueryInterface(const Guid& iid, void** ppv) {
     return queryOne<IPropertyBag>(this, iid, {IID_IPropertyBag}, ppv);
 }
 
+namespace {
+
+// The same folding a case-insensitive compare makes, one character at a time, so that keys
+// equal under it share one place in the index.
+QString foldedKey(QStringView name) {
+    QString key;
+    key.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate())
+            key.append(QChar::fromUcs4(QChar::toCaseFolded(QChar::surrogateToUcs4(c, name[++i]))));
+        else
+            key.append(QChar(char16_t(QChar::toCaseFolded(c.unicode()))));
+    }
+    return key;
+}
+
+} // namespace
+
 int MemoryPropertyBag::indexOf(const QString& name) const {
-    for (int i = 0; i < entries_.size(); ++i)
-        if (entries_[i].first.compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
+    return index_.value(foldedKey(name), -1);
 }
 
 HResult MemoryPropertyBag::Read(const QString& name, Variant* value) {
@@ -30,9 +45,10 @@ HResult MemoryPropertyBag::Write(const QString& name, const Variant& value) {
     if (name.isEmpty() || name.contains(QChar('=')) || name.contains(QChar('\n')))
         return E_INVALIDARG;
     const int i = indexOf(name);
-    if (i < 0)
+    if (i < 0) {
+        index_.insert(foldedKey(name), int(entries_.size()));
         entries_.append({name, value});
-    else
+    } else
         entries_[i].second = value;
     return S_OK;
 }
@@ -52,7 +68,11 @@ std::optional<Variant> MemoryPropertyBag::value(const QString& name) const {
 
 void MemoryPropertyBag::remove(const QString& name) {
     const int i = indexOf(name);
-    if (i >= 0) entries_.removeAt(i);
+    if (i < 0) return;
+    entries_.removeAt(i);
+    index_.clear();
+    for (int k = 0; k < entries_.size(); ++k)
+        index_.insert(foldedKey(entries_[k].first), k);
 }
 
 QString MemoryPropertyBag::toText(const Guid& clsid) const {
@@ -91,23 +111,19 @@ std::optional<MemoryPropertyBag> MemoryPropertyBag::fromText(const QString& text
 }
 
 bool MemoryPropertyBag::saveFile(const QString& path, const Guid& clsid, QString* error) const {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(toText(clsid).toUtf8());
-        if (f.commit()) return true;
-    }
-    if (error) *error = f.errorString();
-    return false;
+    const auto why = writeFileAtomically(path, toText(clsid).toUtf8());
+    if (why && error) *error = *why;
+    return !why;
 }
 
 std::optional<MemoryPropertyBag> MemoryPropertyBag::loadFile(const QString& path, Guid* clsid,
                                                              QString* error) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error) *error = f.errorString();
+    const TextFileRead read = readTextFile(path, maxFileBytes);
+    if (!read.text) {
+        if (error) *error = read.error;
         return std::nullopt;
     }
-    return fromText(QString::fromUtf8(f.readAll()), clsid, error);
+    return fromText(*read.text, clsid, error);
 }
 
 Variant PropertyBagAccess::read(const QString& name, const Variant& defaultValue) {

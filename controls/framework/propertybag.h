@@ -2,6 +2,7 @@
 
 #include "interfaces.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 
@@ -14,12 +15,16 @@ namespace trivia {
 class MemoryPropertyBag : public IPropertyBag {
 public:
     MemoryPropertyBag() = default;
-    MemoryPropertyBag(const MemoryPropertyBag& o) : entries_(o.entries_) {}
+    MemoryPropertyBag(const MemoryPropertyBag& o) : entries_(o.entries_), index_(o.index_) {}
     MemoryPropertyBag& operator=(const MemoryPropertyBag& o) {
         entries_ = o.entries_;
+        index_ = o.index_;
         return *this;
     }
     virtual ~MemoryPropertyBag() = default;
+
+    // A property file is a few lines per control; anything far larger is refused unread.
+    static constexpr qint64 maxFileBytes = 16 * 1024 * 1024;
 
     HResult QueryInterface(const Guid& iid, void** ppv) override;
     uint32_t AddRef() override { return ++refs_; }
@@ -43,6 +48,7 @@ private:
     int indexOf(const QString& name) const;
 
     QList<QPair<QString, Variant>> entries_;
+    QHash<QString, int> index_; // case-folded key -> place in entries_
     uint32_t refs_ = 1;
 };
 

@@ -1,10 +1,11 @@
 #include "registry.h"
 
+#include "formats/textfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace trivia {
@@ -118,22 +119,27 @@ QString Registry::defaultPath() {
 }
 
 std::optional<RegistryData> Registry::read(QString* error) const {
-    QFile f(path_);
-    if (!f.exists()) return RegistryData();
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error) *error = f.errorString();
+    const TextFileRead read = readTextFile(path_, maxFileBytes);
+    if (read.missing) return RegistryData();
+    if (!read.text) {
+        if (error) *error = read.error;
         return std::nullopt;
     }
-    return RegistryData::parse(QString::fromUtf8(f.readAll()));
+    return RegistryData::parse(*read.text);
 }
 
 bool Registry::update(const std::function<void(RegistryData&)>& change, QString* error) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QLockFile lock(path_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(10000)) {
+    // A lock left by a program killed before it could write its name into it is taken as
+    // stale well before a registration gives up waiting.
+    lock.setStaleLockTime(staleLockMs);
+    if (!lock.tryLock(lockWaitMs)) {
         if (error) *error = QStringLiteral("the registry is locked by another program");
         return false;
     }
+    // Under the lock no save is under way: a temporary file beside the registry is a leftover.
+    removeSaveLeftovers(path_);
     auto data = read(error);
     if (!data) return false;
     const QString before = data->toText();
@@ -141,13 +147,9 @@ bool Registry::update(const std::function<void(RegistryData&)>& change, QString*
     const QString after = data->toText();
     if (after == before) return true;
     if (after.isEmpty()) return QFile::remove(path_);
-    QSaveFile f(path_);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(after.toUtf8());
-        if (f.commit()) return true;
-    }
-    if (error) *error = f.errorString();
-    return false;
+    const auto why = writeFileAtomically(path_, after.toUtf8());
+    if (why && error) *error = *why;
+    return !why;
 }
 
 } // namespace trivia

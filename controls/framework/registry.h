@@ -46,6 +46,11 @@ private:
 // replaced atomically.
 class Registry {
 public:
+    static constexpr qint64 maxFileBytes = 16 * 1024 * 1024;
+    static constexpr int lockWaitMs = 10000;
+    // An update takes milliseconds, and a live holder keeps its lock file from removal anyway.
+    static constexpr int staleLockMs = 2000;
+
     explicit Registry(QString path) : path_(std::move(path)) {}
     // CONTROLS_REGISTRY when set, otherwise a file under the user's XDG data folder.
     static QString defaultPath();

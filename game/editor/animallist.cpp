@@ -1,11 +1,11 @@
 #include "animallist.h"
 
-#include "knowledge/printzones.h"
 #include "knowledge/ui.h"
 #include "knowledge/wording.h"
 #include "play/programstate.h"
 
-#include <QSaveFile>
+#include "formats/printzones.h"
+#include "formats/textfile.h"
 
 namespace {
 
@@ -42,11 +42,7 @@ void storeAnimalList(ProgramState& state) {
     const QByteArray bytes =
         animalListText(state.knowledge, state.settings.minDifficulty, state.settings.maxDifficulty)
             .toUtf8();
-    QSaveFile file(animalListFileName);
-    file.setDirectWriteFallback(true); // a writable file in a read-only folder
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return;
-    file.cancelWriting();
-    state.ui.message(QString("The animal list could not be stored in %1: %2")
-                         .arg(animalListFileName, file.errorString()));
+    if (const auto why = writeFileAtomically(animalListFileName, bytes))
+        state.ui.message(
+            QString("The animal list could not be stored in %1: %2").arg(animalListFileName, *why));
 }

@@ -1,10 +1,11 @@
 #include "animalfile.h"
 
 #include "ui.h"
-#include "valuereader.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "formats/textfile.h"
+#include "formats/valuereader.h"
+
+#include <QIODevice>
 
 #include <limits>
 #include <memory>
@@ -17,9 +18,9 @@ constexpr long long int32Low = std::numeric_limits<int32_t>::min();
 
 // Reads the 17 values of one record; false (with the reader's error set) when it cannot.
 bool readRecord(ValueReader& in, AnimalRecord& a) {
-    const auto name = in.text();
-    const auto fullName = in.text();
-    const auto picture = in.text();
+    const auto name = in.text("name");
+    const auto fullName = in.text("full name");
+    const auto picture = in.text("picture file");
     const auto difficulty = in.number(int16Low, int16High, "difficulty");
     // Negative indices mean "not given"; an index past its word table is refused.
     const auto classIndex = in.number(int32Low, 5, "class");
@@ -49,17 +50,16 @@ bool readRecord(ValueReader& in, AnimalRecord& a) {
 }
 
 QString lastItem(const QString& why, int count, const QString& name) {
-    return why + crlf + "last item " + QString::number(count) + " " + name;
+    return why + crlf + "last item " + QString::number(count) + " " + shortened(name);
 }
 
-QString quoted(const QString& s) {
-    return '"' + s + '"';
-}
+// The widest record the writer can make of what the reader accepts: three quoted texts of
+// up to three bytes a character, fourteen numbers, CR LF. A saved file always loads again.
+constexpr qint64 widestRecord = 3 * (3 * ValueReader::maxValueLength + 3) + 14 * 12 + 2;
+static_assert(maxAnimals * widestRecord < animalFileMaxBytes);
 
-} // namespace
-
-QString readAnimals(QIODevice& in, Knowledge& kb) {
-    ValueReader reader(QString::fromUtf8(in.readAll()));
+QString readAnimalText(const QString& text, Knowledge& kb) {
+    ValueReader reader(text);
     // Records go to a scratch table first: a bad file never leaves half an animal behind.
     auto scratch = std::make_unique<std::array<AnimalRecord, maxAnimals + 1>>();
     int count = 0;
@@ -78,15 +78,21 @@ QString readAnimals(QIODevice& in, Knowledge& kb) {
     return {};
 }
 
-QString writeAnimals(QIODevice& out, const Knowledge& kb) {
+QString quoted(const QString& s) {
+    return '"' + s + '"';
+}
+
+// The whole file for animals 1..animalCount, or nothing with the reason in `problem`.
+std::optional<QByteArray> animalText(const Knowledge& kb, QString& problem) {
     QString text;
     for (int i = 1; i <= kb.animalCount; ++i) {
         const AnimalRecord& a = kb.animals[i];
         for (const QString& s : {a.name, a.fullName, a.picture})
-            if (s.contains('"'))
-                return QString("Animal %1 cannot be stored: the text %2 holds a double quote")
-                    .arg(i)
-                    .arg(s);
+            if (s.contains('"')) {
+                problem = QString("Animal %1 cannot be stored: the text %2 holds a double quote")
+                              .arg(QString::number(i), shortened(s));
+                return std::nullopt;
+            }
         QStringList values{quoted(a.name),
                            quoted(a.fullName),
                            quoted(a.picture),
@@ -100,43 +106,48 @@ QString writeAnimals(QIODevice& out, const Knowledge& kb) {
                << QString::number(a.extra3);
         text += values.join(',') + crlf;
     }
-    const QByteArray bytes = text.toUtf8();
-    if (out.write(bytes) != bytes.size()) return out.errorString();
+    return text.toUtf8();
+}
+
+} // namespace
+
+QString readAnimals(QIODevice& in, Knowledge& kb) {
+    const TextFileRead read = readText(in, animalFileMaxBytes);
+    if (!read.text) return lastItem("The animals cannot be read: " + read.error, 0, {});
+    return readAnimalText(*read.text, kb);
+}
+
+QString writeAnimals(QIODevice& out, const Knowledge& kb) {
+    QString problem;
+    const auto bytes = animalText(kb, problem);
+    if (!bytes) return problem;
+    if (out.write(*bytes) != bytes->size()) return out.errorString();
     return {};
 }
 
 void loadAnimals(Knowledge& kb, Ui& ui, const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ui.message(lastItem("Cannot open " + fileName + ": " + file.errorString(), 0, {}));
-        return;
-    }
-    const QString problem = readAnimals(file, kb);
-    file.close();
+    const TextFileRead read = readTextFile(fileName, animalFileMaxBytes);
+    const QString problem = read.text
+                                ? readAnimalText(*read.text, kb)
+                                : lastItem("Cannot read " + fileName + ": " + read.error, 0, {});
     if (!problem.isEmpty()) ui.message(problem);
 }
 
 void saveAnimals(const Knowledge& kb, Ui& ui, const QString& fileName) {
-    // Written beside the old file and swapped in only when complete.
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(true); // a writable file in a read-only folder
     QString problem;
-    if (!file.open(QIODevice::WriteOnly))
-        problem = "Cannot write " + fileName + ": " + file.errorString();
-    else
-        problem = writeAnimals(file, kb);
-    if (problem.isEmpty() && !file.commit())
-        problem = "Cannot write " + fileName + ": " + file.errorString();
+    const auto bytes = animalText(kb, problem);
+    if (bytes)
+        if (const auto why = writeFileAtomically(fileName, *bytes))
+            problem = "Cannot write " + fileName + ": " + *why;
     if (!problem.isEmpty()) {
-        file.cancelWriting();
         ui.message(problem);
         return;
     }
     const int n = kb.animalCount;
-    ui.message(QString::number(n) + " animals stored " + kb.animals[n > 0 ? 1 : 0].name + " to " +
-               kb.animals[n].name);
+    ui.message(QString::number(n) + " animals stored " + shortened(kb.animals[n > 0 ? 1 : 0].name) +
+               " to " + shortened(kb.animals[n].name));
 }
 
 void loadAnimalFile(Knowledge& kb, Ui& ui) {
-    loadAnimals(kb, ui, "velk.dat");
+    loadAnimals(kb, ui, animalFileName);
 }

@@ -23,3 +23,5 @@ QString writeAnimals(QIODevice& out, const Knowledge& kb);
 void loadAnimals(Knowledge& kb, Ui& ui, const QString& fileName);
 void saveAnimals(const Knowledge& kb, Ui& ui, const QString& fileName);
 void loadAnimalFile(Knowledge& kb, Ui& ui); // "velk.dat" in the current folder
+
+inline constexpr char animalFileName[] = "velk.dat";

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "formats/textfile.h" // crlf, the line break of every message and file
 
-// The line break of every message and every file the game writes.
-inline constexpr char crlf[] = "\r\n";
+#include <QString>
 
 // What the game asks of its user interface. The program answers with message boxes and
 // modal forms; tests answer with a recorder, so no model ever opens a window itself.

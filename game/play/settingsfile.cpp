@@ -1,11 +1,12 @@
 #include "settingsfile.h"
 
-#include "knowledge/printzones.h"
 #include "knowledge/ui.h"
-#include "knowledge/valuereader.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "formats/printzones.h"
+#include "formats/textfile.h"
+#include "formats/valuereader.h"
+
+#include <QIODevice>
 
 #include <limits>
 
@@ -20,73 +21,129 @@ constexpr long long int16Low = std::numeric_limits<int16_t>::min();
 constexpr long long int16High = std::numeric_limits<int16_t>::max();
 constexpr long long int32Low = std::numeric_limits<int32_t>::min();
 constexpr long long int32High = std::numeric_limits<int32_t>::max();
+constexpr long long anyLow = std::numeric_limits<long long>::min();
+constexpr long long anyHigh = std::numeric_limits<long long>::max();
 
-bool isNumber(const QString& s) {
-    bool ok = false;
-    s.toLongLong(&ok);
-    return ok;
+bool isPlainWord(const QString& value) {
+    if (value.isEmpty() || value.startsWith('"')) return false;
+    for (QChar c : value)
+        if (c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n') return false;
+    return true;
 }
 
+// A reserved value goes back exactly as it was read: a number in its usual form as a
+// number, a word as it stands, anything else (empty, with blanks or commas) in quotes.
 void addReserved(PrintZoneLine& line, const QString& value) {
-    if (isNumber(value))
-        line.number(value.toLongLong());
-    else
+    bool ok = false;
+    const long long n = value.toLongLong(&ok);
+    if (ok && QString::number(n) == value)
+        line.number(n);
+    else if (isPlainWord(value))
         line.text(value);
+    else
+        line.text('"' + QString(value).remove('"') + '"'); // a read value never holds one
 }
+
+// Reads the values of one file in their order.
+class SettingsReader {
+public:
+    explicit SettingsReader(const QString& text) : in_(text) {}
+
+    void int16(int16_t& field) {
+        if (const auto v = in_.number(int16Low, int16High, "setting")) field = int16_t(*v);
+    }
+    void int32(int32_t& field) {
+        if (const auto v = in_.number(int32Low, int32High, "setting")) field = int32_t(*v);
+    }
+    // Any whole number: the fields with ranges of their own judge it after.
+    std::optional<long long> any() { return in_.number(anyLow, anyHigh, "setting"); }
+    void ranged(int16_t& field, long long low, long long high, int16_t fallback) {
+        if (const auto v = any()) field = inRange(v, low, high) ? int16_t(*v) : fallback;
+    }
+    static bool inRange(std::optional<long long> v, long long low, long long high) {
+        return v && *v >= low && *v <= high;
+    }
+    void word(QString& field) {
+        if (const auto v = in_.word()) field = *v;
+    }
+    void restOfLine(QString& field) {
+        if (in_.error().isEmpty()) field = in_.restOfLine();
+    }
+    QString error() const { return in_.error(); }
+
+private:
+    ValueReader in_;
+};
 
 // A hand-edited file may hold values no game can be played with (0 questions, level 99, a
 // log level that writes nothing): such a field takes its default, the rest of the file stands.
-void defaultOutOfRange(GameSettings& s) {
-    const GameSettings d;
-    if (s.maxDifficulty < 1 || s.maxDifficulty > maxLevelAllowed) s.maxDifficulty = d.maxDifficulty;
-    if (s.minDifficulty < 1 || s.minDifficulty > s.maxDifficulty) s.minDifficulty = d.minDifficulty;
-    if (s.questionCount < 1 || s.questionCount > maxQuestions) s.questionCount = d.questionCount;
-    if (s.logLevel < 0 || s.logLevel > onlineLogLevel) s.logLevel = d.logLevel;
+void readFirstLines(SettingsReader& in, GameSettings& s) {
+    const GameSettings defaults;
+    const auto lowest = in.any();
+    const auto highest = in.any();
+    s.maxDifficulty = SettingsReader::inRange(highest, 1, maxLevelAllowed) ? int16_t(*highest)
+                                                                           : defaults.maxDifficulty;
+    s.minDifficulty = SettingsReader::inRange(lowest, 1, s.maxDifficulty) ? int16_t(*lowest)
+                                                                          : defaults.minDifficulty;
+    in.ranged(s.questionCount, 1, maxQuestions, defaults.questionCount);
+    in.ranged(s.logLevel, 0, onlineLogLevel, defaults.logLevel);
+    in.int16(s.spareValue1);
+    in.int16(s.spareValue2);
+    int16_t scratch = 0; // the two 8s of line 2
+    in.int16(scratch);
+    in.int16(scratch);
+    for (ReservedGroup& group : s.reserved) {
+        in.word(group.first);
+        in.word(group.second);
+        in.int16(group.third);
+    }
+    in.restOfLine(s.titlePicture);
+}
+
+void readWindowsAndTypes(SettingsReader& in, GameSettings& s) {
+    const FormLayout defaults;
+    for (const auto& row : {firstRow, secondRow}) {
+        for (int i : row)
+            in.ranged(s.formLayout[i].windowState, 0, 2, defaults.windowState);
+        for (int i : row)
+            in.int32(s.formLayout[i].backColor);
+        for (int i : row)
+            in.int16(s.formLayout[i].height);
+        for (int i : row)
+            in.int16(s.formLayout[i].width);
+    }
+    for (int i = 0; i <= 9; ++i)
+        in.int16(s.typeEnabled[i]);
+}
+
+std::optional<GameSettings> parseSettings(const QString& text, QString& problem) {
+    SettingsReader in(text);
+    GameSettings s;
+    readFirstLines(in, s);
+    readWindowsAndTypes(in, s);
+    problem = in.error();
+    if (!problem.isEmpty()) return std::nullopt;
+    return s;
+}
+
+// The settings in velk.INI, or the defaults with the reason; a missing file is no problem.
+GameSettings settingsFromFile(QString& problem) {
+    const TextFileRead read = readTextFile(settingsFileName, settingsFileMaxBytes);
+    std::optional<GameSettings> s;
+    if (read.text)
+        s = parseSettings(*read.text, problem);
+    else if (!read.missing)
+        problem = read.error;
+    return s.value_or(GameSettings{});
 }
 
 } // namespace
 
 std::optional<GameSettings> readSettings(QIODevice& device) {
-    ValueReader in(QString::fromUtf8(device.readAll()));
-    GameSettings s;
-    auto int16 = [&in](int16_t& field) {
-        if (const auto v = in.number(int16Low, int16High, "setting")) field = int16_t(*v);
-    };
-
-    int16(s.minDifficulty);
-    int16(s.maxDifficulty);
-    int16(s.questionCount);
-    int16(s.logLevel);
-    int16(s.spareValue1);
-    int16(s.spareValue2);
-    int16_t scratch = 0; // the two 8s of line 2
-    int16(scratch);
-    int16(scratch);
-    for (ReservedGroup& group : s.reserved) {
-        // The reserved values are kept as read, a word or a number.
-        if (const auto v = in.word()) group.first = *v;
-        if (const auto v = in.word()) group.second = *v;
-        int16(group.third);
-    }
-    if (!in.error().isEmpty()) return std::nullopt;
-    s.titlePicture = in.restOfLine();
-
-    for (const auto& row : {firstRow, secondRow}) {
-        for (int i : row)
-            int16(s.formLayout[i].windowState);
-        for (int i : row)
-            if (const auto v = in.number(int32Low, int32High, "colour"))
-                s.formLayout[i].backColor = int32_t(*v);
-        for (int i : row)
-            int16(s.formLayout[i].height);
-        for (int i : row)
-            int16(s.formLayout[i].width);
-    }
-    for (int i = 0; i <= 9; ++i)
-        int16(s.typeEnabled[i]);
-    if (!in.error().isEmpty()) return std::nullopt;
-    defaultOutOfRange(s);
-    return s;
+    const TextFileRead read = readText(device, settingsFileMaxBytes);
+    QString problem;
+    if (!read.text) return std::nullopt;
+    return parseSettings(*read.text, problem);
 }
 
 QByteArray settingsText(const GameSettings& s) {
@@ -128,19 +185,20 @@ QByteArray settingsText(const GameSettings& s) {
 }
 
 void loadSettings(GameSettings& s) {
-    QFile file(settingsFileName);
-    std::optional<GameSettings> read;
-    if (file.open(QIODevice::ReadOnly)) read = readSettings(file);
-    s = read.value_or(GameSettings{});
+    QString problem;
+    s = settingsFromFile(problem);
+}
+
+void loadSettings(GameSettings& s, Ui& ui) {
+    QString problem;
+    s = settingsFromFile(problem);
+    if (!problem.isEmpty())
+        ui.message(QString("The settings in %1 cannot be read: ").arg(settingsFileName) + problem +
+                   crlf + "The game starts with its default settings.");
 }
 
 void saveSettings(const GameSettings& s, Ui& ui) {
-    QSaveFile file(settingsFileName);
-    file.setDirectWriteFallback(true); // a writable file in a read-only folder
-    const QByteArray bytes = settingsText(s);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return;
-    file.cancelWriting();
-    ui.message(QString("The settings could not be saved to %1: %2")
-                   .arg(settingsFileName, file.errorString()));
+    if (const auto why = writeFileAtomically(settingsFileName, settingsText(s)))
+        ui.message(
+            QString("The settings could not be saved to %1: %2").arg(settingsFileName, *why));
 }

@@ -18,8 +18,12 @@ std::optional<GameSettings> readSettings(QIODevice& in);
 QByteArray settingsText(const GameSettings& s);
 
 // Reads velk.INI from the current folder; a missing, short or garbled file gives the
-// defaults, and the next save writes a whole one.
+// defaults, and the next save writes a whole one. A field with a range of its own (the
+// difficulties, questionCount, logLevel, windowState) that lies outside it takes its default
+// and the rest of the file stands.
 void loadSettings(GameSettings& s);
+// The same, and a file that is there but cannot be read is reported through the port.
+void loadSettings(GameSettings& s, Ui& ui);
 // Writes velk.INI atomically; a failure is reported through the port and the old file
 // stays as it was.
 void saveSettings(const GameSettings& s, Ui& ui);

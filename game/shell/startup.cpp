@@ -1,12 +1,22 @@
 #include "startup.h"
 
+#include "editor/animallist.h"
+#include "knowledge/animalfile.h"
 #include "knowledge/ui.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
 
+#include "formats/textfile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+
+void removeLeftoverSaves() {
+    // A save killed at the wrong moment leaves its finished temporary file behind.
+    for (const char* name : {animalFileName, settingsFileName, animalListFileName})
+        removeSaveLeftovers(name);
+}
 
 bool initGame(ProgramState& state, const QString& programFolder, const QString& userFolder) {
     state.random.seed(quint32(QDateTime::currentMSecsSinceEpoch()));
@@ -19,7 +29,8 @@ bool initGame(ProgramState& state, const QString& programFolder, const QString& 
     // Every file is opened by its bare name from here on, so it is found in the work folder
     // whatever folder the player started the game from.
     QDir::setCurrent(state.folders.work);
-    loadSettings(state.settings);
+    removeLeftoverSaves();
+    loadSettings(state.settings, state.ui);
     buildCategoryTables(state.knowledge.tables, state.settings.maxDifficulty);
     return true;
 }

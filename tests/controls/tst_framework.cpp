@@ -7,7 +7,10 @@
 #include "framework/propertybag.h"
 #include "framework/registry.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace trivia;
 
@@ -143,6 +146,44 @@ private slots:
         QCOMPARE(error, QStringLiteral("line 2 is not \"Key=type:value\""));
     }
 
+    // Keys are found through an index: it must agree with a case-insensitive compare and
+    // survive removals and copies.
+    void bagIndex() {
+        MemoryPropertyBag bag;
+        const QStringList names{"Key0",
+                                "Key1",
+                                "Key2",
+                                "Key3",
+                                QString::fromUtf8("Größe"),
+                                QString::fromUtf8("Σοφία"),
+                                QString::fromUtf8("𐐀bc")};
+        for (int i = 0; i < names.size(); ++i)
+            bag.Write(names[i], Variant(int32_t(i)));
+        const QStringList probes{"KEY3",
+                                 "key0",
+                                 QString::fromUtf8("GRÖßE"),
+                                 QString::fromUtf8("grösse"),
+                                 QString::fromUtf8("σοφίς"),
+                                 QString::fromUtf8("ΣΟΦΊΑ"),
+                                 QString::fromUtf8("𐐨BC"),
+                                 "Key"};
+        for (const QString& probe : probes) {
+            int match = -1;
+            for (int i = 0; i < names.size(); ++i)
+                if (names[i].compare(probe, Qt::CaseInsensitive) == 0) match = i;
+            const auto found = bag.value(probe);
+            QVERIFY2(found.has_value() == (match >= 0), qPrintable(probe));
+            if (found) QCOMPARE(*found, Variant(int32_t(match)));
+        }
+        bag.remove("KEY1");
+        QCOMPARE(bag.value("key3"), Variant(int32_t(3)));
+        bag.Write("key2", Variant("again"));
+        QCOMPARE(bag.keys().mid(0, 3), QStringList({"Key0", "Key2", "Key3"}));
+        const MemoryPropertyBag copy = bag;
+        QCOMPARE(copy.value("KEY2"), Variant("again"));
+        QCOMPARE(copy.value("key1"), std::nullopt);
+    }
+
     void registryKeepsOtherText() {
         const QString text = QStringLiteral("; header\n\n[A]\n@=one\nx = spaced\n[b\\c]\nv=1");
         RegistryData d = RegistryData::parse(text);
@@ -170,6 +211,41 @@ private slots:
         QCOMPARE(Registry::defaultPath(), QStringLiteral("/tmp/elsewhere"));
         qunsetenv("CONTROLS_REGISTRY");
         QVERIFY(Registry::defaultPath().endsWith("/trivia-controls/registry"));
+    }
+
+    void registryOutlivesAKilledWriter() {
+        QTemporaryDir dir;
+        Registry reg(dir.filePath("registry"));
+        // Killed after creating its lock, before writing its name into it.
+        QFile lock(reg.path() + ".lock");
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.close();
+        // Killed after its temporary file was complete, before the rename.
+        QFile mark(reg.path() + ".~saving");
+        QVERIFY(mark.open(QIODevice::WriteOnly));
+        mark.close();
+        QFile leftover(reg.path() + ".XyZabc");
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.write("[K]\na=old\n");
+        leftover.close();
+
+        QString error;
+        QVERIFY2(reg.update(
+                     [](RegistryData& d) {
+                         d.setKey({"K", {{"a", "1"}}});
+                     },
+                     &error),
+                 qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"registry"});
+    }
+
+    void registryThatIsNoFileIsRefused() {
+        QTemporaryDir dir;
+        Registry reg(dir.filePath("registry"));
+        QCOMPARE(::mkfifo(QFile::encodeName(reg.path()).constData(), 0600), 0);
+        QString error;
+        QVERIFY(!reg.read(&error));
+        QCOMPARE(error, QStringLiteral("it is not a regular file"));
     }
 
     void typeLibRefusals_data() {

@@ -1,9 +1,12 @@
 #include "knowledge/animalfile.h"
 #include "recordingui.h"
 #include "testfolder.h"
+#include "trickyanimalfiles.h"
 
 #include <QBuffer>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -40,6 +43,18 @@ QString readInto(Knowledge& kb, const QByteArray& bytes) {
     return readAnimals(buffer, kb);
 }
 
+// Writes what was read and reads it again: everything a load accepts, a save keeps.
+void checkSavedAgain(const Knowledge& kb) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QCOMPARE(writeAnimals(buffer, kb), "");
+    auto back = std::make_unique<Knowledge>();
+    QCOMPARE(readInto(*back, buffer.data()), "");
+    QCOMPARE(back->animalCount, kb.animalCount);
+    for (int i = 1; i <= kb.animalCount; ++i)
+        QCOMPARE(back->animals[i], kb.animals[i]);
+}
+
 } // namespace
 
 class TestAnimalFile : public QObject {
@@ -51,6 +66,11 @@ private slots:
     void layoutsReadAlike();
     void badFilesAreRefused_data();
     void badFilesAreRefused();
+    void trickyFilesReadAsTheControlReadsThem();
+    void hostileFilesAreRefusedAtOnce_data();
+    void hostileFilesAreRefusedAtOnce();
+    void messagesQuoteLittleOfAValue();
+    void widestFileSavesAndLoadsAgain();
     void fourHundredAnimalsFit();
     void missingFileSaysLastItemZero();
     void saveReportsWhatItStored();
@@ -117,6 +137,10 @@ void TestAnimalFile::layoutsReadAlike_data() {
     QTest::newRow("line feeds only") << QByteArray(oneLine).replace("\r\n", "\n");
     QTest::newRow("no line end at the end") << oneLine.chopped(2);
     QTest::newRow("blank lines at the end") << oneLine + "\r\n\r\n  \r\n";
+    QTest::newRow("end-of-file mark") << oneLine + "\x1a";
+    QTest::newRow("whole numbers with a fraction of zero")
+        << line("Lion", "1.0,0,1,1,0,1.00,0,0,0,0,0,7,8,9") +
+               line("Owl", "2.,1,5.0,1,0,0,0,0,1,0,0,0,0,0");
 }
 
 void TestAnimalFile::layoutsReadAlike() {
@@ -173,6 +197,13 @@ void TestAnimalFile::badFilesAreRefused_data() {
                                     << "quote";
     QTest::newRow("401 animals") << records(401) << "last item 400 Animal400"
                                  << "more than 400";
+    QTest::newRow("fraction in a number")
+        << two + line("Bat", "1.5,0,1,1,0,1,0,0,0,0,0,0,0,0") << "last item 2 Owl"
+        << "The difficulty \"1.5\" is not a whole number";
+    QTest::newRow("double quote in a plain text")
+        << two + "Say \"cheese\",\"Cheese\",\"c.jpg\",1,0,1,1,0,1,0,0,0,0,0,0,0,0\r\n"
+        << "last item 2 Owl"
+        << "holds a double quote";
 }
 
 void TestAnimalFile::badFilesAreRefused() {
@@ -191,6 +222,77 @@ void TestAnimalFile::badFilesAreRefused() {
     // Nothing of a refused file reaches the database.
     QCOMPARE(kb->animalCount, 1);
     QCOMPARE(kb->animals[1].name, "Before");
+}
+
+void TestAnimalFile::trickyFilesReadAsTheControlReadsThem() {
+    for (const TrickyAnimalFile& file : trickyAnimalFiles()) {
+        auto kb = std::make_unique<Knowledge>();
+        const QString problem = readInto(*kb, file.bytes);
+        QVERIFY2(problem.isEmpty() != file.refused, file.tag);
+        if (file.refused) {
+            QVERIFY2(problem.endsWith("\r\nlast item 0 "), file.tag);
+            continue;
+        }
+        QVERIFY2(kb->animals[1].name == file.name, file.tag);
+        QVERIFY2(kb->animals[1].fullName == file.fullName, file.tag);
+        checkSavedAgain(*kb);
+    }
+}
+
+void TestAnimalFile::hostileFilesAreRefusedAtOnce_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("FIFO") << "fifo"
+                          << "Cannot read velk.dat: it is not a regular file";
+    QTest::newRow("folder") << "folder"
+                            << "Cannot read velk.dat: it is a folder";
+    QTest::newRow("far too large") << "large"
+                                   << "Cannot read velk.dat: it is larger than 4194304 bytes";
+}
+
+void TestAnimalFile::hostileFilesAreRefusedAtOnce() {
+    QFETCH(QString, kind);
+    QFETCH(QString, why);
+    TestFolder folder;
+    const QString path = folder.file("velk.dat");
+    if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (kind == "folder") QVERIFY(QDir(folder.path()).mkdir("velk.dat"));
+    if (kind == "large") folder.write("velk.dat", records(400).repeated(200));
+    RecordingUi ui;
+    auto kb = std::make_unique<Knowledge>();
+    kb->animals[1] = animal("Before", 1, 0, 0, 0);
+    kb->animalCount = 1;
+    loadAnimalFile(*kb, ui);
+    QCOMPARE(ui.messages, QStringList{why + "\r\nlast item 0 "});
+    QCOMPARE(kb->animalCount, 1);
+}
+
+void TestAnimalFile::messagesQuoteLittleOfAValue() {
+    auto kb = std::make_unique<Knowledge>();
+    const QString longName(900, 'N');
+    const QByteArray hugeNumber(1'000'000, '7');
+    const QString message =
+        readInto(*kb, line(longName) + line("Owl", hugeNumber + ",0,1,1,0,1,0,0,0,0,0,0,0,0"));
+    // One short line saying what is wrong, and the last good animal by its first 40 letters.
+    QCOMPARE(message, "The value \"" + QString(40, '7') + QChar(0x2026) +
+                          "\" is longer than 1000 characters\r\nlast item 1 " + QString(40, 'N') +
+                          QChar(0x2026));
+}
+
+void TestAnimalFile::widestFileSavesAndLoadsAgain() {
+    // 400 animals whose texts are as long as a text may be, in letters that take one byte on
+    // the old platform and three once saved: the saved file still loads.
+    QByteArray bytes;
+    const QByteArray euros(1000, '\x80');
+    for (int i = 0; i < maxAnimals; ++i)
+        bytes += "\"" + euros + "\",\"" + euros + "\",\"" + euros +
+                 "\",-32768,-2147483648,-2147483648,-2147483648,"
+                 "-32768,-32768,-32768,-32768,-32768,-32768,-32768,-32768,-32768,-32768\r\n";
+    auto kb = std::make_unique<Knowledge>();
+    QCOMPARE(readInto(*kb, bytes), "");
+    QCOMPARE(kb->animalCount, maxAnimals);
+    QCOMPARE(kb->animals[400].picture, QString(1000, QChar(0x20AC)));
+    checkSavedAgain(*kb);
 }
 
 void TestAnimalFile::fourHundredAnimalsFit() {

@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 std::optional<GameSettings> readFrom(const QByteArray& bytes) {
@@ -37,6 +39,13 @@ GameSettings distinctSettings() {
     return s;
 }
 
+// The file of distinctSettings() with line `index` (0-based) replaced.
+QByteArray withLine(int index, const QByteArray& line) {
+    QList<QByteArray> lines = settingsText(distinctSettings()).split('\n');
+    lines[index] = line + '\r';
+    return lines.join('\n');
+}
+
 } // namespace
 
 class TestSettingsFile : public QObject {
@@ -48,8 +57,13 @@ private slots:
     void spacingIsNotSignificant();
     void unreadableFilesGiveDefaults_data();
     void unreadableFilesGiveDefaults();
-    void outOfRangeFieldsTakeTheirDefault_data();
-    void outOfRangeFieldsTakeTheirDefault();
+    void reservedValuesReadBackAsRead_data();
+    void reservedValuesReadBackAsRead();
+    void fieldsOutsideTheirRangeTakeTheirDefault_data();
+    void fieldsOutsideTheirRangeTakeTheirDefault();
+    void windowStatesOutsideTheirRangeTakeTheirDefault();
+    void filesThatCannotBeReadAreReported_data();
+    void filesThatCannotBeReadAreReported();
     void missingFileGivesDefaultsAndSaveWritesItWhole();
     void failedSaveIsReportedAndKeepsTheOldFile();
 };
@@ -105,6 +119,7 @@ void TestSettingsFile::unreadableFilesGiveDefaults_data() {
     QTest::newRow("last line missing") << whole.left(whole.lastIndexOf("-1"));
     QTest::newRow("text where a number belongs") << QByteArray(whole).replace(" 10 ", " ten ");
     QTest::newRow("number beyond 16 bits") << QByteArray(whole).replace(" 31000 ", " 99000 ");
+    QTest::newRow("fraction") << QByteArray(whole).replace(" 31000 ", " 310.5 ");
     static const char junk[] = "\x01\x02\xff\xfe garbage \0 more";
     QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1);
 }
@@ -118,39 +133,128 @@ void TestSettingsFile::unreadableFilesGiveDefaults() {
     QCOMPARE(s, GameSettings{});
 }
 
-// A hand-edited value no game can use gives way to its default; the rest of the file stands.
-void TestSettingsFile::outOfRangeFieldsTakeTheirDefault_data() {
-    QTest::addColumn<QByteArray>("firstLine");
-    QTest::addColumn<QList<int>>("read"); // min, max, questions, log level
-    QTest::newRow("in range") << QByteArray(" 2 3 10 1") << QList<int>{2, 3, 10, 1};
-    QTest::newRow("no questions") << QByteArray(" 2 3 0 1") << QList<int>{2, 3, 5, 1};
-    QTest::newRow("negative questions") << QByteArray(" 2 3 -7 1") << QList<int>{2, 3, 5, 1};
-    QTest::newRow("eleven questions") << QByteArray(" 2 3 11 1") << QList<int>{2, 3, 5, 1};
-    QTest::newRow("level 99") << QByteArray(" 1 99 4 1") << QList<int>{1, 1, 4, 1};
-    QTest::newRow("level 0") << QByteArray(" 1 0 4 1") << QList<int>{1, 1, 4, 1};
-    QTest::newRow("lowest above highest") << QByteArray(" 3 2 4 1") << QList<int>{1, 2, 4, 1};
-    QTest::newRow("lowest 0") << QByteArray(" 0 2 4 1") << QList<int>{1, 2, 4, 1};
-    QTest::newRow("log level 9") << QByteArray(" 2 3 4 9") << QList<int>{2, 3, 4, 0};
-    QTest::newRow("log level -1") << QByteArray(" 2 3 4 -1") << QList<int>{2, 3, 4, 0};
+void TestSettingsFile::reservedValuesReadBackAsRead_data() {
+    QTest::addColumn<QByteArray>("spelled");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("number") << QByteArray("12") << "12";
+    QTest::newRow("number in quotes") << QByteArray("\"12\"") << "12";
+    QTest::newRow("leading zeros") << QByteArray("007") << "007";
+    QTest::newRow("minus zero") << QByteArray("-0") << "-0";
+    QTest::newRow("plus sign") << QByteArray("+5") << "+5";
+    QTest::newRow("beyond any integer")
+        << QByteArray("123456789012345678901") << "123456789012345678901";
+    QTest::newRow("empty") << QByteArray("\"\"") << "";
+    QTest::newRow("blank inside") << QByteArray("\"a b\"") << "a b";
+    QTest::newRow("comma inside") << QByteArray("\"a,b\"") << "a,b";
+    QTest::newRow("line end inside") << QByteArray("\"a\r\nb\"") << "a\r\nb";
+    QTest::newRow("quote inside a word") << QByteArray("ab\"c") << "ab\"c";
+    QTest::newRow("14 letters") << QByteArray("abcdefghijklmn") << "abcdefghijklmn";
+    QTest::newRow("28 letters") << QByteArray(28, 'a') << QString(28, 'a');
+    QTest::newRow("14 letters in quotes") << QByteArray("\"abcdefghijkl\"") << "abcdefghijkl";
 }
 
-void TestSettingsFile::outOfRangeFieldsTakeTheirDefault() {
-    QFETCH(QByteArray, firstLine);
-    QFETCH(QList<int>, read);
-    QByteArray text = settingsText(distinctSettings());
-    text = firstLine + text.mid(text.indexOf("\r\n"));
-    const auto back = readFrom(text);
-    QVERIFY(back);
-    QCOMPARE(
-        (QList<int>{back->minDifficulty, back->maxDifficulty, back->questionCount, back->logLevel}),
-        read);
-    GameSettings rest = *back;
-    const GameSettings expected = distinctSettings();
-    rest.minDifficulty = expected.minDifficulty;
-    rest.maxDifficulty = expected.maxDifficulty;
-    rest.questionCount = expected.questionCount;
-    rest.logLevel = expected.logLevel;
-    QCOMPARE(rest, expected);
+void TestSettingsFile::reservedValuesReadBackAsRead() {
+    QFETCH(QByteArray, spelled);
+    QFETCH(QString, value);
+    // The value stands second on line 3, right before a negative number.
+    const auto read = readFrom(withLine(2, "x  " + spelled + "  -3"));
+    QVERIFY(read);
+    QCOMPARE(read->reserved[0].second, value);
+    QCOMPARE(read->reserved[0].third, -3);
+    QCOMPARE(read->titlePicture, distinctSettings().titlePicture);
+    const QByteArray saved = settingsText(*read);
+    const auto back = readFrom(saved);
+    QVERIFY2(back, saved.constData());
+    QCOMPARE(*back, *read);
+    QCOMPARE(settingsText(*back), saved);
+}
+
+// A hand-edited value no game can use gives way to its default; the rest of the file stands.
+void TestSettingsFile::fieldsOutsideTheirRangeTakeTheirDefault_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QList<int>>("expected"); // min, max, questions, log level
+    QTest::newRow("all in range") << QByteArray(" 2  3  10  2") << QList<int>{2, 3, 10, 2};
+    QTest::newRow("lowest bounds") << QByteArray(" 1  1  1  0") << QList<int>{1, 1, 1, 0};
+    QTest::newRow("fractions of zero") << QByteArray("2.0 3.00 10. 1") << QList<int>{2, 3, 10, 1};
+    QTest::newRow("no questions") << QByteArray("1 3 0 2") << QList<int>{1, 3, 5, 2};
+    QTest::newRow("negative questions") << QByteArray("1 3 -7 2") << QList<int>{1, 3, 5, 2};
+    QTest::newRow("11 questions") << QByteArray("1 3 11 1") << QList<int>{1, 3, 5, 1};
+    QTest::newRow("questions beyond 16 bits")
+        << QByteArray("1 3 99999 1") << QList<int>{1, 3, 5, 1};
+    QTest::newRow("highest level 99") << QByteArray("1 99 4 1") << QList<int>{1, 1, 4, 1};
+    QTest::newRow("highest level 0") << QByteArray("1 0 4 1") << QList<int>{1, 1, 4, 1};
+    QTest::newRow("lowest above highest") << QByteArray("3 2 4 1") << QList<int>{1, 2, 4, 1};
+    QTest::newRow("lowest level 0") << QByteArray("0 3 4 1") << QList<int>{1, 3, 4, 1};
+    QTest::newRow("lowest level 4") << QByteArray("4 3 4 1") << QList<int>{1, 3, 4, 1};
+    QTest::newRow("log level 9") << QByteArray("1 3 4 9") << QList<int>{1, 3, 4, 0};
+    QTest::newRow("log level -1") << QByteArray("1 3 4 -1") << QList<int>{1, 3, 4, 0};
+    QTest::newRow("all wrong") << QByteArray("-5 -5 -5 -5") << QList<int>{1, 1, 5, 0};
+}
+
+void TestSettingsFile::fieldsOutsideTheirRangeTakeTheirDefault() {
+    QFETCH(QByteArray, line);
+    QFETCH(QList<int>, expected);
+    TestFolder folder;
+    folder.write(settingsFileName, withLine(0, line));
+    RecordingUi ui;
+    GameSettings s;
+    loadSettings(s, ui);
+    QCOMPARE(ui.messages, QStringList{});
+    GameSettings wanted = distinctSettings(); // the rest of the file stands
+    wanted.minDifficulty = int16_t(expected[0]);
+    wanted.maxDifficulty = int16_t(expected[1]);
+    wanted.questionCount = int16_t(expected[2]);
+    wanted.logLevel = int16_t(expected[3]);
+    QCOMPARE(s, wanted);
+}
+
+void TestSettingsFile::windowStatesOutsideTheirRangeTakeTheirDefault() {
+    // Line 6 holds the states of windows 0, 1, 3, 2, 4.
+    const auto read = readFrom(withLine(5, " 3  -1  2  0  1"));
+    QVERIFY(read);
+    GameSettings wanted = distinctSettings();
+    wanted.formLayout[0].windowState = 0;
+    wanted.formLayout[1].windowState = 0;
+    wanted.formLayout[3].windowState = 2;
+    wanted.formLayout[2].windowState = 0;
+    wanted.formLayout[4].windowState = 1;
+    QCOMPARE(*read, wanted);
+}
+
+void TestSettingsFile::filesThatCannotBeReadAreReported_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("why"); // empty: no message
+    QTest::newRow("missing") << "missing"
+                             << "";
+    QTest::newRow("FIFO") << "fifo"
+                          << "it is not a regular file";
+    QTest::newRow("folder") << "folder"
+                            << "it is a folder";
+    QTest::newRow("far too large") << "large"
+                                   << "it is larger than 1048576 bytes";
+    QTest::newRow("text for a number") << "garbled"
+                                       << "The setting \"ten\" is not a number";
+}
+
+void TestSettingsFile::filesThatCannotBeReadAreReported() {
+    QFETCH(QString, kind);
+    QFETCH(QString, why);
+    TestFolder folder;
+    const QString path = folder.file(settingsFileName);
+    if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (kind == "folder") QVERIFY(QDir(folder.path()).mkdir(settingsFileName));
+    if (kind == "large") folder.write(settingsFileName, settingsText({}).repeated(3000));
+    if (kind == "garbled")
+        folder.write(settingsFileName, settingsText(distinctSettings()).replace(" 10 ", " ten "));
+    RecordingUi ui;
+    GameSettings s = distinctSettings();
+    loadSettings(s, ui);
+    QCOMPARE(s, GameSettings{});
+    QCOMPARE(ui.messages, why.isEmpty()
+                              ? QStringList{}
+                              : QStringList{"The settings in velk.INI cannot be read: " + why +
+                                            "\r\nThe game starts with its "
+                                            "default settings."});
 }
 
 void TestSettingsFile::missingFileGivesDefaultsAndSaveWritesItWhole() {
