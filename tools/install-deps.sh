@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-webengine-dev
     xvfb xauth x11-utils xdotool dbus fonts-dejavu-core
     at-spi2-core python3-pyatspi
+    qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
 )
 
 missing=()

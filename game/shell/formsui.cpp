@@ -2,13 +2,16 @@
 
 #include "editor/animalform.h"
 #include "play/scoreboardform.h"
+#include "play/programstate.h"
 #include "play/setupform.h"
 #include "screens/describeform.h"
 #include "screens/matchform.h"
 #include "screens/namemeform.h"
 #include "screens/oddoutform.h"
+#include "shell/readaloud.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 namespace {
 // Every window of the game is modal over the one the player is looking at.
@@ -62,4 +65,8 @@ void FormsUi::showScoreBoard(const QString& result, const QString& heading) {
 
 void FormsUi::showAnimalEditor() {
     if (state_) showModal<AnimalForm>(*state_);
+}
+
+void FormsUi::prepare(QMessageBox& box) {
+    if (state_) readAloud(box, state_->speech, [&box] { return box.text(); });
 }

@@ -8,6 +8,7 @@
 #include "play/settingsfile.h"
 #include "shell/formhelpers.h"
 #include "shell/messagebox.h"
+#include "shell/readaloud.h"
 #include "shell/startup.h"
 #include "shell/twips.h"
 
@@ -42,6 +43,7 @@ MainMenu::MainMenu(ProgramState& state, const QString& programFolder, QWidget* p
     : QWidget(parent), state_(state) {
     createControls();
     formLoad(programFolder);
+    readAloud(*this, state_.speech);
 }
 
 void MainMenu::createControls() {

@@ -10,6 +10,7 @@ void MessageBoxUi::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName("messageBox");
+    prepare(box);
     box.exec();
 }
 
@@ -17,6 +18,7 @@ bool MessageBoxUi::confirm(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                     QApplication::activeWindow());
     box.setObjectName("confirmBox");
+    prepare(box);
     return box.exec() == QMessageBox::Ok;
 }
 

@@ -29,6 +29,8 @@ Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
 export DISPLAY=:$display QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+# The player's own choices (reading aloud) stay those of a first start.
+export XDG_CONFIG_HOME="$work/config"
 export NO_AT_BRIDGE=0 GTK_A11Y=atspi
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
