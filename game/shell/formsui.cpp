@@ -1,8 +1,8 @@
 #include "formsui.h"
 
 #include "editor/animalform.h"
-#include "play/scoreboardform.h"
 #include "play/programstate.h"
+#include "play/scoreboardform.h"
 #include "play/setupform.h"
 #include "screens/describeform.h"
 #include "screens/matchform.h"

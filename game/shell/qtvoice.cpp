@@ -36,11 +36,13 @@ struct QtVoice::Mailbox {
     }
 };
 
-// Lives on the engine's thread; everything it does may take its time there.
-class QtVoice::Engine : public QObject {
+// Lives on the engine's thread; everything it does may take its time there. It tells the
+// game by signals, which reach the voice only while it exists.
+class VoiceEngine : public QObject {
+    Q_OBJECT
 public:
-    Engine(std::shared_ptr<Mailbox> mailbox, QtVoice& voice)
-        : mailbox_(std::move(mailbox)), voice_(voice) {}
+    explicit VoiceEngine(std::shared_ptr<QtVoice::Mailbox> mailbox)
+        : mailbox_(std::move(mailbox)) {}
 
     // Says the latest text posted (an empty one only stops), if it has not been said yet.
     void sayLatest() {
@@ -50,6 +52,10 @@ public:
             tts_->stop(QTextToSpeech::BoundaryHint::Immediate);
         if (!text->isEmpty()) tts_->say(*text);
     }
+
+signals:
+    void failed(const QString& why);
+    void finished();
 
 private:
     bool start() {
@@ -64,7 +70,7 @@ private:
             if (state == QTextToSpeech::Error)
                 fail("The speech engine stopped working (" + tts_->errorString() + ").");
             else if (state == QTextToSpeech::Ready)
-                QMetaObject::invokeMethod(&voice_, &QtVoice::finished, Qt::QueuedConnection);
+                emit finished();
         });
         return true;
     }
@@ -80,13 +86,10 @@ private:
 
     void fail(const QString& why) {
         failed_ = true;
-        QtVoice* voice = &voice_;
-        QMetaObject::invokeMethod(
-            voice, [voice, why] { voice->engineFailed(why); }, Qt::QueuedConnection);
+        emit failed(why);
     }
 
-    std::shared_ptr<Mailbox> mailbox_;
-    QtVoice& voice_;
+    std::shared_ptr<QtVoice::Mailbox> mailbox_;
     QTextToSpeech* tts_ = nullptr;
     bool failed_ = false;
 };
@@ -120,13 +123,15 @@ void QtVoice::post(const QString& text) {
     if (!thread_) {
         thread_ = new QThread;
         thread_->setObjectName("speech");
-        engine_ = new Engine(mailbox_, *this);
+        engine_ = new VoiceEngine(mailbox_);
         engine_->moveToThread(thread_);
         connect(thread_, &QThread::finished, engine_, &QObject::deleteLater);
+        connect(engine_, &VoiceEngine::failed, this, &QtVoice::engineFailed);
+        connect(engine_, &VoiceEngine::finished, this, &QtVoice::finished);
         thread_->start();
     }
     mailbox_->put(text);
-    Engine* engine = engine_;
+    VoiceEngine* engine = engine_;
     QMetaObject::invokeMethod(
         engine, [engine] { engine->sayLatest(); }, Qt::QueuedConnection);
 }
@@ -136,3 +141,5 @@ void QtVoice::engineFailed(const QString& why) {
     unavailable_ = why;
     if (availabilityChanged) availabilityChanged();
 }
+
+#include "qtvoice.moc"

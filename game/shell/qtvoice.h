@@ -7,6 +7,7 @@
 #include <memory>
 
 class QThread;
+class VoiceEngine;
 
 // The desktop's speech engine (Qt TextToSpeech) as the game's voice. The engine starts with
 // the first text to say, on a thread of its own: starting it can take seconds (the speech
@@ -29,14 +30,14 @@ signals:
     void finished();
 
 private:
+    friend class VoiceEngine;
     struct Mailbox;
-    class Engine;
     void post(const QString& text);
     void engineFailed(const QString& why);
 
     std::shared_ptr<Mailbox> mailbox_;
     QThread* thread_ = nullptr;
-    Engine* engine_ = nullptr;
+    VoiceEngine* engine_ = nullptr;
     mutable QString unavailable_;
     mutable bool looked_ = false;
 };

@@ -32,6 +32,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &window_ && event->type() == QEvent::Show) opened();
+        if (watched == &window_ && event->type() == QEvent::WindowUnblocked) rest();
         if (!speech_.on() || watched == &window_) return false;
         auto* control = static_cast<QWidget*>(watched);
         switch (event->type()) {
@@ -68,10 +69,15 @@ private:
     void opened() {
         if (!watching_) watchControls();
         watching_ = true;
-        // A window that opens under a resting pointer does not name what it opened under.
+        rest();
+        if (opening_) speech_.say(opening_());
+    }
+
+    // A window that opens, or comes back when a window over it closes, under a pointer at
+    // rest does not name what it came under: the pointer has not moved.
+    void rest() {
         restingAt_ = QCursor::pos();
         resting_ = true;
-        if (opening_) speech_.say(opening_());
     }
 
     void pointedAt(QWidget& control) {

@@ -127,13 +127,16 @@ void TestReadAloud::thePointerNamesWhatItComesTo() {
     QCOMPARE(w.voice.said, (QStringList{heard, heard}));
 }
 
-// The window opened where the pointer rests: what lies under it is not named until the
-// pointer moves, so the opening is heard whole.
+// The window opened where the pointer rests, or came back when a window over it closed:
+// what lies under it is not named until the pointer moves, so the opening is heard whole.
 void TestReadAloud::aWindowOpeningUnderTheRestingPointer() {
     Window w;
-    QCursor::setPos(QPoint(5, 5));
     QVERIFY(w.open());
-    QEnterEvent arrival(QPointF(1, 1), QPointF(1, 1), QPointF(5, 5));
+    const QPoint onPlay = w.play->mapToGlobal(w.play->rect().center());
+    QEnterEvent arrival(QPointF(1, 1), QPointF(1, 1), onPlay);
+    QCursor::setPos(onPlay);
+    QEvent unblocked(QEvent::WindowUnblocked);
+    QApplication::sendEvent(&w.window, &unblocked);
     QApplication::sendEvent(w.play, &arrival);
     QCOMPARE(w.voice.said, QStringList{"Pick the description"});
     w.pointAt(w.play);

@@ -126,7 +126,8 @@ void TestVoice::theEngineSpeaks() {
     while (finished.isEmpty() && voice.unavailable().isEmpty() && !patience.hasExpired())
         QTest::qWait(50);
     if (!voice.unavailable().isEmpty()) QSKIP(qPrintable(voice.unavailable()));
-    if (finished.isEmpty()) QSKIP("The speech engine did not answer within a minute.");
+    // An engine that started and speaks into a file of its own has no reason to stay silent.
+    QVERIFY2(!finished.isEmpty(), "The speech engine said nothing within a minute.");
 
     const Sound sound(server.soundFile());
     QVERIFY2(!sound.samples.isEmpty(), "no sound file, or not one of 16-bit samples");
