@@ -9,6 +9,7 @@ packages=(
     xvfb xauth x11-utils xdotool dbus fonts-dejavu-core
     at-spi2-core python3-pyatspi
     xdg-utils desktop-file-utils appstream dpkg-dev file
+    qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "play/programstate.h"
 #include "shell/formhelpers.h"
 #include "shell/picturebox.h"
+#include "shell/readaloud.h"
 #include "shell/twips.h"
 #include "shell/updown.h"
 
@@ -60,6 +61,7 @@ AnimalForm::AnimalForm(ProgramState& state, QWidget* parent)
     enableRecord(editor_.currentAnimal() > 0);
     fillform(editor_.currentAnimal());
     combo1_->setFocus();
+    readAloud(*this, state_.speech);
 }
 
 void AnimalForm::createList() {

@@ -77,7 +77,9 @@ void reportTooFewAnimals(ProgramState& state) {
     state.ui.showSetup();
 }
 
-void showResult(ProgramState& state, int points, int possible, const QString& result) {
+void showResult(ProgramState& state, int points, int possible, const QString& result,
+                const QString& spokenFirst) {
     addScore(state.scores, points, possible, 0);
+    state.speech.say(spokenFirst + crlf + result + crlf + scoreCaptionText(state.scores.current()));
     state.ui.showScoreBoard(result, resultsHeading(state.knowledge));
 }

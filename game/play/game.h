@@ -22,5 +22,7 @@ QString promptText(const ProgramState& state, int kind, int animal, int qtype);
 void reportTooFewAnimals(ProgramState& state);
 
 // After an answer: the points go to the current player, then the score board shows how it
-// went and returns when the player has read it.
-void showResult(ProgramState& state, int points, int possible, const QString& result);
+// went and returns when the player has read it. Reading aloud, the board is read as it
+// opens, after `spokenFirst`.
+void showResult(ProgramState& state, int points, int possible, const QString& result,
+                const QString& spokenFirst = {});

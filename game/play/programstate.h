@@ -5,15 +5,16 @@
 #include "play/gamefolders.h"
 #include "play/score.h"
 #include "play/settings.h"
+#include "play/speech.h"
 
 class Ui;
 
 // Everything the game shares for a whole run, created once in main() and handed down by
 // reference. Tests build their own.
 struct ProgramState {
-    explicit ProgramState(Ui& ui) : ui(ui), random(ownRandom_) {}
+    explicit ProgramState(Ui& ui) : ui(ui), random(ownRandom_), speech(ui) {}
     // Tests bring chance of their own.
-    ProgramState(Ui& ui, Random& random) : ui(ui), random(random) {}
+    ProgramState(Ui& ui, Random& random) : ui(ui), random(random), speech(ui) {}
 
 private:
     Random ownRandom_;
@@ -25,5 +26,6 @@ public:
     GameSettings settings;
     GameFolders folders;
     Scores scores;
+    Speech speech;           // reading aloud, off unless the player chose it
     int16_t nameMeWorth = 0; // the points of a Name-me question, and the misses it allows
 };

@@ -1,6 +1,7 @@
 #include "scoreboardform.h"
 
 #include "play/programstate.h"
+#include "shell/readaloud.h"
 #include "shell/twips.h"
 
 #include <QFrame>
@@ -46,6 +47,8 @@ ScoreBoard::ScoreBoard(ProgramState& state, QWidget* parent)
     restoreLayout();
     scoreCaption();
     command1_->setFocus();
+    // What it says as it opens is said by the game, which knows what went before.
+    readAloud(*this, state_.speech);
 }
 
 void ScoreBoard::setResult(const QString& text) {

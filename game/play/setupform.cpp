@@ -3,9 +3,11 @@
 #include "play/programstate.h"
 #include "shell/formhelpers.h"
 #include "shell/messagebox.h"
+#include "shell/readaloud.h"
 #include "shell/twips.h"
 #include "shell/updown.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -52,12 +55,14 @@ public:
 
 } // namespace
 
-SetupForm::SetupForm(ProgramState& state, QWidget* parent) : QDialog(parent), screen_(state) {
+SetupForm::SetupForm(ProgramState& state, QWidget* parent)
+    : QDialog(parent), screen_(state), speech_(state.speech) {
     setObjectName("setup");
     setFont(sansFont(8.25));
     setFixedSize(twips(6585), twips(5895));
     createControls();
     formLoad();
+    readAloud(*this, speech_);
 }
 
 void SetupForm::createControls() {
@@ -67,6 +72,7 @@ void SetupForm::createControls() {
     label4->setBuddy(numberBox(this, SetupScreen::nquestion, "nquestion",
                                "Number of questions per game", twipsRect(1440, 2040, 495, 495)));
     spinner(this, SetupScreen::nquestion, "UpDown1", twipsRect(2040, 2040, 240, 495));
+    createReadAloud();
     createList();
 
     auto* cmdEdit =
@@ -136,6 +142,33 @@ void SetupForm::createList() {
         p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
     list1_->setPalette(p);
     list1_->setItemDelegate(new FocusFrameDelegate(list1_));
+}
+
+// The parents' switch. It lives in the player's own settings, not in velk.INI, and follows
+// the keys that switch it on any screen, this one too.
+void SetupForm::createReadAloud() {
+    readAloud_ = new QCheckBox(Speech::switchText, this);
+    readAloud_->setObjectName("chkReadAloud");
+    readAloud_->setGeometry(twipsRect(120, 3120, 2295, 495));
+    readAloud_->setFont(sansFont(9.75, true));
+    connect(readAloud_, &QCheckBox::toggled, this, [this](bool on) {
+        speech_.setOn(on);
+        showReadAloud(); // a refusal shows at once
+    });
+    connect(&speech_, &Speech::changed, this, &SetupForm::showReadAloud);
+    showReadAloud();
+}
+
+// Greyed out, and saying why, where the computer has no voice to read with.
+void SetupForm::showReadAloud() {
+    const QString missing = speech_.unavailable();
+    const QSignalBlocker quiet(readAloud_);
+    readAloud_->setEnabled(missing.isEmpty());
+    readAloud_->setChecked(missing.isEmpty() && speech_.on());
+    readAloud_->setToolTip(missing.isEmpty()
+                               ? "Reads the questions, the answers and the score aloud. " +
+                                     readAloudKeys() + " switches it on every screen."
+                               : missing + " The game cannot read aloud.");
 }
 
 void SetupForm::formLoad() {

@@ -6,10 +6,12 @@
 
 #include <array>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class Speech;
 class UpDown;
 struct ProgramState;
 
@@ -32,11 +34,15 @@ private:
                          const QString& caption, const QRect& where);
     UpDown* spinner(QWidget* parent, SetupScreen::Box box, const char* name, const QRect& where);
     void createList();
+    void createReadAloud();
+    void showReadAloud();
     void formLoad();
     void boxChanged(SetupScreen::Box box, const QString& typed);
 
     SetupScreen screen_;
+    Speech& speech_;
     std::array<QLineEdit*, 3> boxes_{}; // by SetupScreen::Box
     QListWidget* list1_ = nullptr;
+    QCheckBox* readAloud_ = nullptr;
     bool unloaded_ = false;
 };

@@ -6,6 +6,7 @@
 #include "shell/formhelpers.h"
 #include "shell/optionbutton.h"
 #include "shell/picturebox.h"
+#include "shell/readaloud.h"
 #include "shell/twips.h"
 
 #include <QButtonGroup>
@@ -29,6 +30,8 @@ DescribeForm::DescribeForm(ProgramState& state, QWidget* parent)
     restoreLayout();
     question_.load();
     showQuestion();
+    readAloud(*this, state_.speech,
+              [this] { return question_.complete() ? question_.prompt() : QString(); });
 }
 
 void DescribeForm::createControls() {

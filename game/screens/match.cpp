@@ -49,10 +49,14 @@ void MatchQuestion::sendHome(int bar) {
     barLeft_[size_t(bar)] = int16_t(bars[size_t(bar)].left());
 }
 
-bool MatchQuestion::load() {
+QString MatchQuestion::prompt() const {
     const int type = state_.knowledge.questionType;
     const auto& names = state_.knowledge.tables.questionTypeNames;
-    logLine(state_, "Match " + (valid(type, names.size()) ? names[size_t(type)] : QString()), 1, 0);
+    return valid(type, names.size()) ? names[size_t(type)] : QString();
+}
+
+bool MatchQuestion::load() {
+    logLine(state_, "Match " + prompt(), 1, 0);
     for (int k = 0; k < count; ++k) {
         const int a = pickAnimal(state_, k);
         if (a < 0) {

@@ -23,6 +23,7 @@ public:
     bool load();
     bool complete() const { return complete_; }
     int barsDrawn() const { return drawn_; }
+    QString prompt() const; // the kind's name: what the screen asks for
 
     QString caption(int bar) const { return captions_[size_t(bar)]; }
     int slotOfPicture(int picture) const { return slotOfPicture_[size_t(picture)]; }

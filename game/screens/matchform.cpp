@@ -6,6 +6,7 @@
 #include "screens/matchbar.h"
 #include "shell/formhelpers.h"
 #include "shell/picturebox.h"
+#include "shell/readaloud.h"
 #include "shell/twips.h"
 
 #include <QFontMetrics>
@@ -50,6 +51,8 @@ MatchForm::MatchForm(ProgramState& state, QWidget* parent)
     restoreLayout();
     question_.load();
     showQuestion();
+    readAloud(*this, state_.speech,
+              [this] { return question_.complete() ? question_.prompt() : QString(); });
 }
 
 void MatchForm::createControls() {

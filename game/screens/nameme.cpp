@@ -31,7 +31,8 @@ bool NameMeGame::load() {
         reportTooFewAnimals(state_);
         return false;
     }
-    hiddenWord_ = attributeText(state_, a, state_.knowledge.questionType).toUpper();
+    name_ = attributeText(state_, a, state_.knowledge.questionType);
+    hiddenWord_ = name_.toUpper();
     wordMask_.clear();
     shownWord_.clear();
     for (const QChar c : hiddenWord_) {
@@ -78,6 +79,7 @@ NameMeGame::Outcome NameMeGame::press(QChar key, const std::function<void()>& sh
         state_.ui.message(QString("Already tried ") + k);
         return Outcome::refused;
     }
+    state_.speech.say(k); // the letter, as the child typed it
     bool found = false;
     for (qsizetype i = 0; i < hiddenWord_.size(); ++i) {
         if (hiddenWord_[i] != k) continue;
@@ -105,7 +107,7 @@ NameMeGame::Outcome NameMeGame::hit(const std::function<void()>& shown) {
     if (shown) shown();
     if (wordMask_ != hiddenWord_) return Outcome::hit;
     over_ = true;
-    showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth, "You got it!");
+    showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth, "You got it!", name_);
     return Outcome::won;
 }
 

@@ -52,6 +52,7 @@ private:
     Outcome hit(const std::function<void()>& shown);
 
     ProgramState& state_;
+    QString name_; // as the wording gives it, for the voice
     QString hiddenWord_;
     QString wordMask_;
     QString shownWord_;

@@ -4,6 +4,7 @@
 #include "screens/formparts.h"
 #include "shell/formhelpers.h"
 #include "shell/picturebox.h"
+#include "shell/readaloud.h"
 #include "shell/twips.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,8 @@ NameMeForm::NameMeForm(ProgramState& state, QWidget* parent)
         label2_->setFocus();
     else
         command1_->setFocus();
+    readAloud(*this, state_.speech,
+              [this] { return game_.complete() ? NameMeGame::caption() : QString(); });
 }
 
 void NameMeForm::createControls() {

@@ -5,6 +5,7 @@
 #include "screens/formparts.h"
 #include "shell/formhelpers.h"
 #include "shell/picturebox.h"
+#include "shell/readaloud.h"
 #include "shell/twips.h"
 
 #include <QFrame>
@@ -31,6 +32,8 @@ OddOneOutForm::OddOneOutForm(ProgramState& state, QWidget* parent)
     setWindowTitle(question_.caption());
     question_.load();
     showQuestion();
+    readAloud(*this, state_.speech,
+              [this] { return question_.complete() ? question_.prompt() : QString(); });
 }
 
 void OddOneOutForm::createControls() {

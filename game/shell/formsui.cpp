@@ -1,6 +1,7 @@
 #include "formsui.h"
 
 #include "editor/animalform.h"
+#include "play/programstate.h"
 #include "play/scoreboardform.h"
 #include "play/setupform.h"
 #include "screens/describeform.h"
@@ -8,8 +9,10 @@
 #include "screens/namemeform.h"
 #include "screens/oddoutform.h"
 #include "shell/formhelpers.h"
+#include "shell/readaloud.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 namespace {
 // Every window of the game is modal over the one the player is looking at.
@@ -59,4 +62,8 @@ void FormsUi::showScoreBoard(const QString& result, const QString& heading) {
 
 void FormsUi::showAnimalEditor() {
     if (state_) showModal<AnimalForm>(*state_);
+}
+
+void FormsUi::prepare(QMessageBox& box) {
+    if (state_) readAloud(box, state_->speech, [&box] { return box.text(); });
 }

@@ -17,6 +17,10 @@ public:
     void showScoreBoard(const QString& result, const QString& heading) override;
     void showAnimalEditor() override;
 
+protected:
+    // Every box is read aloud as it opens, when the player wants it.
+    void prepare(QMessageBox& box) override;
+
 private:
     ProgramState* state_ = nullptr;
 };

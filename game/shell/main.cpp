@@ -2,6 +2,9 @@
 #include "shell/formhelpers.h"
 #include "shell/formsui.h"
 #include "shell/mainmenu.h"
+#ifdef VELK_SPEECH
+#include "shell/qtvoice.h"
+#endif
 
 #include <QApplication>
 #include <QIcon>
@@ -16,9 +19,16 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(appId);
     QApplication::setWindowIcon(QIcon::fromTheme(appId));
 
+#ifdef VELK_SPEECH
+    QtVoice voice; // no engine until the first text to say
+#endif
     FormsUi ui;
     ProgramState state(ui);
     ui.attach(state);
+#ifdef VELK_SPEECH
+    state.speech.attach(voice);
+#endif
+    state.speech.load(Speech::userFile());
     MainMenu menu(state, QCoreApplication::applicationDirPath(),
                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     menu.show();

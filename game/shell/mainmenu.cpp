@@ -9,6 +9,7 @@
 #include "shell/formhelpers.h"
 #include "shell/messagebox.h"
 #include "shell/picturebox.h"
+#include "shell/readaloud.h"
 #include "shell/startup.h"
 #include "shell/twips.h"
 
@@ -44,6 +45,7 @@ MainMenu::MainMenu(ProgramState& state, const QString& programFolder, const QStr
     : QWidget(parent), state_(state) {
     createControls();
     formLoad(programFolder, userFolder);
+    readAloud(*this, state_.speech);
 }
 
 void MainMenu::createControls() {

@@ -9,29 +9,23 @@
 #include <QPointer>
 #include <QProcess>
 
-namespace {
-
-void showMessage(const QString& text) {
+void MessageBoxUi::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, ownerWindow());
     box.setObjectName("messageBox");
+    prepare(box);
     box.exec();
 }
 
-void showOwnViewer(const QString& path, QWidget* parent) {
+void MessageBoxUi::showOwnViewer(const QString& path, QWidget* parent) {
     const QString problem = TextWindow::open(path, parent);
-    if (!problem.isEmpty()) showMessage(problem);
-}
-
-} // namespace
-
-void MessageBoxUi::message(const QString& text) {
-    showMessage(text);
+    if (!problem.isEmpty()) message(problem);
 }
 
 bool MessageBoxUi::confirm(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                     ownerWindow());
     box.setObjectName("confirmBox");
+    prepare(box);
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -41,13 +35,13 @@ void MessageBoxUi::openTextViewer(const QString& fileName) {
     const QPointer<QWidget> parent = ownerWindow();
     auto* viewer = new QProcess(qApp);
     QObject::connect(viewer, &QProcess::errorOccurred, viewer,
-                     [viewer, path, parent](QProcess::ProcessError error) {
+                     [this, viewer, path, parent](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart) return;
                          showOwnViewer(path, parent);
                          viewer->deleteLater();
                      });
     QObject::connect(viewer, &QProcess::finished, viewer,
-                     [viewer, path, parent](int code, QProcess::ExitStatus status) {
+                     [this, viewer, path, parent](int code, QProcess::ExitStatus status) {
                          if (status != QProcess::NormalExit || code != 0)
                              showOwnViewer(path, parent);
                          viewer->deleteLater();

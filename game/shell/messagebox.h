@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 // The port as the player meets it: message boxes titled with the program's name.
@@ -18,8 +19,15 @@ public:
     // window of the game's own instead.
     void openTextViewer(const QString& fileName) override;
 
+protected:
+    // A box made and about to be shown.
+    virtual void prepare(QMessageBox& /*box*/) {}
+
 private:
-    QString viewer_;
+    // The help in a read-only window of the game's own.
+    void showOwnViewer(const QString& path, QWidget* parent);
+
+    QString viewer_; // the port lives as long as the program, so the viewer may call back
 };
 
 inline constexpr char programTitle[] = "Morvane Velkins";

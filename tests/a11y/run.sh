@@ -30,6 +30,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 display=$(tr -d '[:space:]' < "$work/display")
 [ -n "$display" ] || { echo "FAIL: no X server"; exit 1; }
 export DISPLAY=:$display QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+# The player's own choices (reading aloud) stay those of a first start.
+export XDG_CONFIG_HOME="$work/config"
 export NO_AT_BRIDGE=0 GTK_A11Y=atspi
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

@@ -1,4 +1,5 @@
 #include "questionstate.h"
+#include "recordingvoice.h"
 #include "screens/nameme.h"
 
 #include <QTest>
@@ -42,6 +43,7 @@ private slots:
     void wordFontSizeFollowsTheLength_data();
     void wordFontSizeFollowsTheLength();
     void noAnimalLeavesOnlyQuit();
+    void readAloudEachLetterThenTheWord();
 };
 
 void TestNameMe::startsWithEveryLetterHidden_data() {
@@ -220,6 +222,31 @@ void TestNameMe::noAnimalLeavesOnlyQuit() {
     QCOMPARE(game.press('l'), Outcome::ignored);
     QCOMPARE(q.ui.messages.size(), told);
     QCOMPARE(q.state.scores.current().possible, 0);
+}
+
+// Each letter as it is typed, the whole name once the word is won (before the score board,
+// which reads on); keys refused are told by their message.
+void TestNameMe::readAloudEachLetterThenTheWord() {
+    Word w("Polar bear", 2);
+    RecordingVoice voice(&w.q.ui.windows);
+    w.q.state.speech.attach(voice);
+    QVERIFY(w.q.state.speech.setOn(true));
+    voice.said.clear();
+    w.type("p1zolarb");
+    QCOMPARE(voice.said, (QStringList{"P", "Z", "O", "L", "A", "R", "B"}));
+    QCOMPARE(w.q.ui.messages, QStringList{"Press a letter, only"});
+    QVERIFY(!w.q.ui.windows.contains("score board"));
+    w.type("e");
+    QCOMPARE(w.q.ui.windows.mid(w.q.ui.windows.size() - 3),
+             (QStringList{"say: E", "say: Polar bear. You got it! Current score: 5 of 6 (83%)",
+                          "score board"}));
+
+    Word lost("Owl");
+    lost.q.state.speech.attach(voice);
+    QVERIFY(lost.q.state.speech.setOn(true));
+    lost.type("abcdef");
+    // Nothing said over the message that names the word; its box reads it out.
+    QCOMPARE(voice.said.last(), "F");
 }
 
 QTEST_GUILESS_MAIN(TestNameMe)

@@ -1,0 +1,95 @@
+#include "speech.h"
+
+#include "knowledge/ui.h"
+#include "knowledge/voice.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+constexpr char readAloudKey[] = "readAloud";
+
+// "GREAT WHITE SHARK" is three words, not letters to spell.
+QString wordsInCapitals(QString line) {
+    static const QRegularExpression capitals("\\b[A-Z]{2,}\\b");
+    QRegularExpressionMatchIterator it = capitals.globalMatch(line);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        line.replace(m.capturedStart() + 1, m.capturedLength() - 1, m.captured().mid(1).toLower());
+    }
+    return line;
+}
+
+QString lineForTheEar(QString line) {
+    static const QRegularExpression dashes("\\s*--+\\s*");
+    static const QRegularExpression points("\\bpts\\b");
+    line.remove('*').remove('_');
+    line.replace(dashes, ", ").replace(points, "points");
+    return wordsInCapitals(line.simplified());
+}
+} // namespace
+
+void Speech::attach(Voice& voice) {
+    voice_ = &voice;
+    voice.availabilityChanged = [this] { emit changed(); };
+    emit changed();
+}
+
+void Speech::load(const QString& fileName) {
+    file_ = fileName;
+    // A file that cannot be read leaves reading off, as on a first start.
+    on_ = QSettings(file_, QSettings::IniFormat).value(readAloudKey, false).toBool();
+    emit changed();
+}
+
+QString Speech::userFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/morvane-velkins/player.ini";
+}
+
+QString Speech::unavailable() const {
+    if (!voice_) return "This copy of the game was built without speech.";
+    return voice_->unavailable();
+}
+
+bool Speech::setOn(bool on) {
+    if (on == on_) return true;
+    if (on && !unavailable().isEmpty()) return false;
+    on_ = on;
+    if (!on_ && voice_) voice_->stop();
+    store();
+    emit changed();
+    say(switchText);
+    return true;
+}
+
+void Speech::say(const QString& text) {
+    if (!on_ || !voice_ || !voice_->unavailable().isEmpty()) return;
+    const QString spoken = forTheEar(text);
+    if (!spoken.isEmpty()) voice_->say(spoken);
+}
+
+QString Speech::forTheEar(const QString& text) {
+    QStringList lines;
+    for (const QString& line : QString(text).replace("\r\n", "\n").split('\n')) {
+        const QString heard = lineForTheEar(line);
+        if (heard.isEmpty()) continue;
+        // A line that ends without a mark of its own still ends: the voice pauses there.
+        if (!lines.isEmpty() && !QString(".!?:;,").contains(lines.back().back()))
+            lines.back() += '.';
+        lines << heard;
+    }
+    return lines.join(' ');
+}
+
+void Speech::store() {
+    if (file_.isEmpty()) return;
+    QSettings file(file_, QSettings::IniFormat);
+    file.setValue(readAloudKey, on_);
+    file.sync();
+    if (file.status() != QSettings::NoError)
+        ui_.message("The choice to read aloud could not be kept in " +
+                    QDir::toNativeSeparators(file_) + ". It holds until the game ends.");
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Ui;
+class Voice;
+
+// Reading the game aloud, for children who cannot read yet. Off until a parent switches it
+// on; the choice lives in a per-user settings file of its own, never in velk.INI. While it is
+// off nothing reaches the voice, so no speech engine is ever started.
+class Speech : public QObject {
+    Q_OBJECT
+public:
+    explicit Speech(Ui& ui) : ui_(ui) {}
+
+    // The voice that speaks; until one is attached the game stays silent and says why.
+    void attach(Voice& voice);
+    // Reads the choice from `fileName` and keeps it there from now on. Without a file the
+    // choice lasts for the run.
+    void load(const QString& fileName);
+    // The per-user file that holds the game's own choices.
+    static QString userFile();
+
+    bool on() const { return on_; }
+    // Empty while a voice may speak; otherwise why nothing can be said.
+    QString unavailable() const;
+    // Switches reading on or off and stores the choice; switching on says so. Switching on
+    // is refused (false) while no voice can speak.
+    bool setOn(bool on);
+    bool toggle() { return setOn(!on_); }
+
+    // Says `text` as the ear wants it, over whatever was being said; nothing while reading
+    // is off or no voice can speak. Never waits for the voice.
+    void say(const QString& text);
+
+    // A text as a voice should read it: line breaks become pauses, marks that only decorate
+    // ("***", "_", "--") go, a word in capitals is read as a word, "pts" as "points".
+    static QString forTheEar(const QString& text);
+
+    static constexpr char switchText[] = "Read aloud";
+
+signals:
+    // The switch or the voice's availability changed.
+    void changed();
+
+private:
+    void store();
+
+    Ui& ui_;
+    Voice* voice_ = nullptr;
+    QString file_;
+    bool on_ = false;
+};
