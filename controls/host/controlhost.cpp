@@ -19,6 +19,19 @@ QList<RegisteredControl> registeredControls(const RegistryData& data) {
     return list;
 }
 
+namespace {
+
+// Keeps the first property a control could not load, and why.
+struct FirstError : IErrorLog {
+    QString text;
+    HResult AddError(const QString& property, const ExcepInfo& e) override {
+        if (text.isEmpty()) text = property + QStringLiteral(": ") + e.description;
+        return S_OK;
+    }
+};
+
+} // namespace
+
 ControlHost::ControlHost(QObject* parent) : QObject(parent) {}
 
 ControlHost::~ControlHost() {
@@ -50,17 +63,20 @@ bool ControlHost::create(const RegisteredControl& control, QWidget* container,
         object->Release();
         r = dispatch_ && control_ && persist_ ? S_OK : E_NOINTERFACE;
     }
+    FirstError loadError;
     if (succeeded(r)) {
         current_ = control;
         control_->SetSite(this);
         MemoryPropertyBag copy = bag ? *bag : MemoryPropertyBag();
-        r = bag ? persist_->Load(&copy) : persist_->InitNew();
+        r = bag ? persist_->Load(&copy, &loadError) : persist_->InitNew();
     }
     QWidget* w = nullptr;
     if (succeeded(r)) r = control_->GetWidget(container, &w);
     if (failed(r)) {
         if (error)
-            *error = QStringLiteral("Cannot create %1: %2").arg(control.progId, resultText(r));
+            *error =
+                QStringLiteral("Cannot create %1: %2")
+                    .arg(control.progId, loadError.text.isEmpty() ? resultText(r) : loadError.text);
         release();
         return false;
     }

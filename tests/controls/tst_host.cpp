@@ -1,5 +1,6 @@
 // trivia-host driving the real library: registry → load → create → edit → save → reload.
 
+#include "library.h"
 #include "testmain.h"
 
 #include "host/hostwindow.h"
@@ -19,22 +20,11 @@ Q_DECLARE_METATYPE(trivia::Variant)
 
 namespace {
 
-bool libraryMapped() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    maps.open(QIODevice::ReadOnly);
-    return maps.readAll().contains(QFileInfo(TRIVIA_LIBRARY).canonicalFilePath().toUtf8());
-}
-
 QStringList texts(const QListWidget* list) {
     QStringList l;
     for (int i = 0; i < list->count(); ++i)
         l << list->item(i)->text();
     return l;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
