@@ -13,10 +13,22 @@ QList<RegisteredControl> registeredControls(const RegistryData& data) {
         const auto clsid = Guid::fromString(key.path.mid(6));
         const auto library = key.value(QStringLiteral("InprocServer32"));
         if (!clsid || !library || !key.value(QStringLiteral("Control"))) continue;
+        // "library path,resource": the resource is what follows the last comma.
+        const QString bitmap = key.value(QStringLiteral("ToolboxBitmap32")).value_or(QString());
         list.append({key.value(QStringLiteral("ProgID")).value_or(clsid->toString()), *clsid,
-                     *library, key.value(QStringLiteral("@")).value_or(QString())});
+                     *library, key.value(QStringLiteral("@")).value_or(QString()),
+                     bitmap.contains(QChar(',')) ? bitmap.section(QChar(','), -1) : QString()});
     }
     return list;
+}
+
+QImage toolboxBitmap(const RegisteredControl& control) {
+    if (control.bitmap.isEmpty()) return QImage();
+    ControlLibrary library(control.library);
+    if (!library.load(nullptr)) return QImage();
+    // Decoded into memory of its own while the library's resources are there.
+    QImage image(control.bitmap);
+    return image;
 }
 
 namespace {
