@@ -99,17 +99,13 @@ QWidget* HostWindow::buildControlList() {
     controls_ = new QListWidget;
     controls_->setObjectName(QStringLiteral("controls"));
     controls_->setIconSize(QSize(32, 30));
-    emptyHint_ = hintLabel(
-        QStringLiteral("No controls are registered yet. A control library registers itself: "
-                       "press “Register library…” above and choose its .so file (libtrivia.so), "
-                       "or start\n  trivia-host --register /path/to/libtrivia.so"),
-        "registerHint");
+    emptyHint_ = hintLabel(QString(), "registerHint");
     registerFound_ = new QPushButton;
     registerFound_->setObjectName(QStringLiteral("registerFound"));
     connect(registerFound_, &QPushButton::clicked, this,
             [this] { registerLibrary(libraryBesideProgram(), true); });
-    auto* create = new QPushButton(QStringLiteral("Create"));
-    connect(create, &QPushButton::clicked, this, [this] {
+    create_ = new QPushButton(QStringLiteral("Create"));
+    connect(create_, &QPushButton::clicked, this, [this] {
         if (auto* item = controls_->currentItem())
             createControl(item->data(Qt::UserRole).toString());
     });
@@ -117,8 +113,9 @@ QWidget* HostWindow::buildControlList() {
             [this](QListWidgetItem* item) { createControl(item->data(Qt::UserRole).toString()); });
     layout->addWidget(emptyHint_);
     layout->addWidget(registerFound_);
-    layout->addWidget(controls_);
-    layout->addWidget(create);
+    layout->addWidget(controls_, 1);
+    layout->addWidget(create_);
+    layout->addStretch(0); // takes the room of the list while there is none
     return panel;
 }
 
@@ -126,8 +123,12 @@ void HostWindow::buildActions() {
     QToolBar* bar = addToolBar(QStringLiteral("Container"));
     bar->setObjectName(QStringLiteral("toolbar"));
     releaseAction_ = bar->addAction(QStringLiteral("Release"), this, [this] {
+        const QString progId = host_.current().progId;
         host_.release();
         showMembers();
+        report(QStringLiteral("Released %1; the library is %2.")
+                   .arg(progId, host_.libraryLoaded() ? QStringLiteral("still loaded")
+                                                      : QStringLiteral("unloaded")));
     });
     saveAction_ = bar->addAction(QStringLiteral("Save…"), this, [this] {
         const QString path =
@@ -179,9 +180,18 @@ void HostWindow::refreshControls() {
     }
     const bool empty = controls_->count() == 0;
     const QString found = empty ? libraryBesideProgram() : QString();
+    QString hint = QStringLiteral(
+        "No controls are registered yet. A control library registers itself: press “Register "
+        "library…” above and choose its .so file (libtrivia.so), or start\n"
+        "  trivia-host --register /path/to/libtrivia.so");
+    if (!found.isEmpty()) hint += QStringLiteral("\n\nThere is one beside this program:\n") + found;
+    emptyHint_->setText(hint);
     emptyHint_->setVisible(empty);
+    controls_->setVisible(!empty);
+    create_->setVisible(!empty);
     registerFound_->setVisible(!found.isEmpty());
-    registerFound_->setText(QStringLiteral("Register %1").arg(QDir::toNativeSeparators(found)));
+    registerFound_->setText(QStringLiteral("Register %1").arg(QFileInfo(found).fileName()));
+    registerFound_->setToolTip(found);
     if (!controls_->currentItem() && !empty) controls_->setCurrentRow(0);
 }
 
@@ -192,6 +202,9 @@ bool HostWindow::createControl(const QString& progId) {
     for (const auto& c : data ? registeredControls(*data) : QList<RegisteredControl>())
         if (!ok && c.progId == progId) ok = host_.create(c, container_, nullptr, &error);
     if (ok) host_.widget()->move(12, 12);
+    for (int i = 0; ok && i < controls_->count(); ++i)
+        if (controls_->item(i)->data(Qt::UserRole).toString() == progId)
+            controls_->setCurrentRow(i);
     report(ok ? QStringLiteral("Created %1.").arg(progId) : error);
     notices_->clear();
     showMembers();
@@ -224,10 +237,14 @@ bool HostWindow::registerLibrary(const QString& path, bool doRegister) {
         return false;
     }
     const HResult r = doRegister ? lib.registerServer() : lib.unregisterServer();
-    report(QStringLiteral("%1 %2: %3")
-               .arg(doRegister ? QStringLiteral("Registering") : QStringLiteral("Unregistering"),
-                    path, resultText(r)));
     refreshControls();
+    const QString done = doRegister ? QStringLiteral("Registered") : QStringLiteral("Unregistered");
+    const QString doing =
+        doRegister ? QStringLiteral("Registering") : QStringLiteral("Unregistering");
+    report(
+        succeeded(r)
+            ? QStringLiteral("%1 %2 (%3 controls listed).").arg(done, path).arg(controls_->count())
+            : QStringLiteral("%1 %2 failed: %3").arg(doing, path, resultText(r)));
     return succeeded(r);
 }
 

@@ -62,6 +62,7 @@ private:
     QListWidget* controls_;
     QLabel* emptyHint_;
     QPushButton* registerFound_;
+    QPushButton* create_;
     QWidget* container_;
     QLabel* containerHint_;
     QTableWidget* properties_;

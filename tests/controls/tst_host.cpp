@@ -80,9 +80,12 @@ private slots:
         // The library built beside the program is offered by name.
         auto* found = w.findChild<QPushButton*>("registerFound");
         QVERIFY(found->isVisibleTo(&w));
-        QCOMPARE(found->text(), "Register " + libraryPath());
+        QCOMPARE(found->text(), QStringLiteral("Register libtrivia.so"));
+        QVERIFY(w.findChild<QLabel*>("registerHint")->text().endsWith(libraryPath()));
         found->click();
         QCOMPARE(texts(w.findChild<QListWidget*>("controls")).size(), 2);
+        QCOMPARE(w.findChild<QLabel*>("message")->text(),
+                 "Registered " + libraryPath() + " (2 controls listed).");
         QVERIFY(!w.findChild<QLabel*>("registerHint")->isVisibleTo(&w));
         QVERIFY(w.createControl("triviactl.ctlQsort"));
         QVERIFY(!w.findChild<QLabel*>("containerHint")->isVisibleTo(&w));
