@@ -11,16 +11,10 @@ using namespace trivia;
 namespace {
 
 const ServerDesc& library() {
-    static const ServerDesc desc{
-        QStringLiteral("triviactl"),
-        QStringLiteral(":/triviactl/triviactl.json"),
-        {{QStringLiteral("ctlQsort"),
-          [](const TypeLibDesc& t) -> IUnknown* {
-              return static_cast<IDispatch*>(new CtlQsort(t));
-          }},
-         {QStringLiteral("ctlFile"), [](const TypeLibDesc& t) -> IUnknown* {
-              return static_cast<IDispatch*>(new CtlFile(t));
-          }}}};
+    static const ServerDesc desc{QStringLiteral("triviactl"),
+                                 QStringLiteral(":/triviactl/triviactl.json"),
+                                 {{QStringLiteral("ctlQsort"), &createControl<CtlQsort>},
+                                  {QStringLiteral("ctlFile"), &createControl<CtlFile>}}};
     return desc;
 }
 

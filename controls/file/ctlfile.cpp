@@ -17,7 +17,9 @@ FileView* CtlFile::view() const {
 }
 
 QWidget* CtlFile::createWidget(QWidget* parent) {
-    return new FileView(model_, parent);
+    auto* view = new FileView(model_, parent);
+    view->run = heldRunner();
+    return view;
 }
 
 } // namespace trivia

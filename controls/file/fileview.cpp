@@ -59,8 +59,11 @@ FileView::FileView(FileModel& model, QWidget* parent)
     model_.message = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("ctlFile"), text);
     };
-    connect(command1_, &QPushButton::clicked, this, [this] { model_.Command1_Click(); });
-    connect(command2_, &QPushButton::clicked, this, [this] { model_.Command2_Click(); });
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { run([this] { model_.Command1_Click(); }); });
+    // "read to link" waits for the player, and the host may let go of the control meanwhile.
+    connect(command2_, &QPushButton::clicked, this,
+            [this] { run([this] { model_.Command2_Click(); }); });
     sync();
 }
 

@@ -23,6 +23,9 @@ public:
     void sync();
     QWebEngineView* browserView() const { return webBrowser1_; }
 
+    // Runs what a button sets off; the control keeps itself whole around it.
+    std::function<void(const std::function<void()>&)> run = [](const auto& f) { f(); };
+
 private:
     FileModel& model_;
     QPushButton* command1_;

@@ -1,5 +1,7 @@
 #include "classfactory.h"
 
+#include <QtGlobal>
+
 #include <new>
 
 namespace trivia {
@@ -21,6 +23,10 @@ HResult ClassFactory::CreateInstance(IUnknown* outer, const Guid& iid, void** pp
         object = create_();
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
+    } catch (const ComError& e) {
+        // A control that cannot be made whole says why where its developer will look.
+        qCritical("%s", qPrintable(e.description()));
+        return e.code();
     } catch (...) {
         return E_UNEXPECTED;
     }

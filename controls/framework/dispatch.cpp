@@ -4,8 +4,19 @@ namespace trivia {
 
 void Dispatcher::bind(const QString& name, Handlers h) {
     const MemberDesc* m = desc_.member(name);
-    Q_ASSERT_X(m, "Dispatcher::bind", qPrintable(name));
-    if (m) handlers_.insert(m->id, std::move(h));
+    if (!m)
+        throw ComError(E_UNEXPECTED,
+                       QStringLiteral("%1 has no member named %2").arg(desc_.name, name));
+    handlers_.insert(m->id, std::move(h));
+}
+
+void Dispatcher::requireComplete() const {
+    QStringList unbound;
+    for (const auto& m : desc_.members)
+        if (!handlers_.contains(m.id)) unbound << m.name;
+    if (!unbound.isEmpty())
+        throw ComError(E_UNEXPECTED, QStringLiteral("%1 has no code behind %2")
+                                         .arg(desc_.name, unbound.join(QStringLiteral(", "))));
 }
 
 int32_t Dispatcher::idOf(const QString& name) const {
@@ -46,11 +57,11 @@ HResult Dispatcher::invoke(int32_t id, uint16_t flags, DispParams* params, Varia
     try {
         return run(*m, *h, flags, params, result);
     } catch (const ComError& e) {
-        if (excep) *excep = {e.code(), e.description()};
+        if (excep) *excep = {e.code(), ownedCopy(e.description())};
         return e.code() == DISP_E_TYPEMISMATCH || e.code() == DISP_E_OVERFLOW ? e.code()
                                                                               : DISP_E_EXCEPTION;
     } catch (const std::exception&) {
-        if (excep) *excep = {E_UNEXPECTED, QStringLiteral("Unexpected error")};
+        if (excep) *excep = {E_UNEXPECTED, ownedCopy(QStringLiteral("Unexpected error"))};
         return DISP_E_EXCEPTION;
     }
 }
@@ -71,7 +82,7 @@ HResult Dispatcher::run(const MemberDesc& m, const Handlers& h, uint16_t flags, 
     if (m.kind != MemberKind::Method && (flags & DISPATCH_PROPERTYGET) && h.get) {
         if (argc != 0) return DISP_E_BADPARAMCOUNT;
         const Variant v = h.get();
-        if (result) *result = v;
+        if (result) *result = v.ownedCopy();
         return S_OK;
     }
     if (m.kind != MemberKind::Method && (flags & putFlag) && h.put) {
@@ -118,7 +129,10 @@ HResult TypeInfo::GetTypeAttr(Guid* iid, uint32_t* memberCount) {
 HResult TypeInfo::GetMemberDesc(uint32_t index, MemberDesc* desc) {
     if (!desc) return E_POINTER;
     if (index >= static_cast<uint32_t>(desc_.members.size())) return DISP_E_BADINDEX;
-    *desc = desc_.members[static_cast<int>(index)];
+    const MemberDesc& m = desc_.members[static_cast<int>(index)];
+    *desc = {ownedCopy(m.name), m.id, m.kind, ownedCopy(m.type), {}};
+    for (const ParamDesc& p : m.params)
+        desc->params.append({ownedCopy(p.name), ownedCopy(p.type), p.byRef});
     return S_OK;
 }
 

@@ -9,7 +9,8 @@
 
 namespace trivia {
 
-// Calls on a dispatch interface by member id, bound to the code behind each member.
+// Calls on a dispatch interface by member id, bound to the code behind each member. Whatever it
+// hands back (results, error texts, descriptions) owns its characters.
 class Dispatcher {
 public:
     struct Handlers {
@@ -21,8 +22,10 @@ public:
     explicit Dispatcher(InterfaceDesc desc) : desc_(std::move(desc)) {}
 
     const InterfaceDesc& desc() const { return desc_; }
+    // Throws ComError when the interface has no member of that name.
     void bind(const QString& name, Handlers h);
-    bool complete() const { return handlers_.size() == desc_.members.size(); }
+    // Throws ComError naming every member that nothing is bound to.
+    void requireComplete() const;
     int32_t idOf(const QString& name) const; // 0 when there is no such member
 
     // What IDispatch's GetTypeInfoCount and GetTypeInfo answer: one description.

@@ -99,7 +99,8 @@ protected:
     ~IDispatch() = default;
 };
 
-// The container's side of an embedded control. It outlives every control it is given to.
+// The container's side of an embedded control. It outlives every control it is given to. A
+// container may release or close the control from inside any of these calls.
 struct IControlSite {
     // A property changed; the name is the one the property bag uses.
     virtual HResult OnChanged(int32_t id, const QString& name) = 0;
@@ -128,10 +129,19 @@ protected:
     ~IPropertyBag() = default;
 };
 
+// Where a control tells its container which property of a bag it could not load, and why.
+struct IErrorLog {
+    virtual HResult AddError(const QString& property, const ExcepInfo& error) = 0;
+
+protected:
+    ~IErrorLog() = default;
+};
+
 struct IPersistPropertyBag : IUnknown {
     virtual HResult GetClassID(Guid* clsid) = 0;
     virtual HResult InitNew() = 0;
-    virtual HResult Load(IPropertyBag* bag) = 0;
+    // `log` may be null.
+    virtual HResult Load(IPropertyBag* bag, IErrorLog* log) = 0;
     virtual HResult Save(IPropertyBag* bag, int32_t clearDirty, int32_t saveAll) = 0;
 
 protected:

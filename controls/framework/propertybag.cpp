@@ -128,17 +128,17 @@ std::optional<MemoryPropertyBag> MemoryPropertyBag::loadFile(const QString& path
 
 Variant PropertyBagAccess::read(const QString& name, const Variant& defaultValue) {
     Variant v;
-    const HResult r = bag_.Read(name, &v);
+    const HResult r = bag_.Read(ownedCopy(name), &v);
     if (r == E_INVALIDARG) return defaultValue;
-    if (failed(r)) throw ComError(r, QStringLiteral("Cannot read property ") + name);
+    if (failed(r)) throw PropertyError(name, ComError(r, QStringLiteral("cannot be read")));
     return v;
 }
 
 void PropertyBagAccess::write(const QString& name, const Variant& value,
                               const Variant& defaultValue) {
     if (value.sameValue(defaultValue)) return;
-    const HResult r = bag_.Write(name, value);
-    if (failed(r)) throw ComError(r, QStringLiteral("Cannot write property ") + name);
+    const HResult r = bag_.Write(ownedCopy(name), value.ownedCopy());
+    if (failed(r)) throw PropertyError(name, ComError(r, QStringLiteral("cannot be written")));
 }
 
 } // namespace trivia

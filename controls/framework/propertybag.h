@@ -6,7 +6,9 @@
 #include <QList>
 #include <QPair>
 
+#include <functional>
 #include <optional>
+#include <type_traits>
 
 namespace trivia {
 
@@ -52,12 +54,35 @@ private:
     uint32_t refs_ = 1;
 };
 
-// What a control's read and write routines see of the container's bag.
+// A key of a property bag that could not be read, taken or written.
+class PropertyError : public ComError {
+public:
+    PropertyError(QString key, const ComError& e) : ComError(e), key_(std::move(key)) {}
+    const QString& key() const { return key_; }
+
+private:
+    QString key_;
+};
+
+// What a control's read and write routines see of the container's bag. Every failure is a
+// PropertyError that names its key.
 class PropertyBagAccess {
 public:
     explicit PropertyBagAccess(IPropertyBag& bag) : bag_(bag) {}
     // The stored value, or the default when the bag has no such key.
     Variant read(const QString& name, const Variant& defaultValue);
+    // The stored value or the default, taken as the control keeps it, e.g.
+    // read("Enabled", zero, &Variant::toBool).
+    template <class Take>
+    auto read(const QString& name, const Variant& defaultValue, Take take)
+        -> std::invoke_result_t<Take, const Variant&> {
+        const Variant v = read(name, defaultValue);
+        try {
+            return std::invoke(take, v);
+        } catch (const ComError& e) {
+            throw PropertyError(name, e);
+        }
+    }
     // Leaves the key out when the value equals its default.
     void write(const QString& name, const Variant& value, const Variant& defaultValue);
 

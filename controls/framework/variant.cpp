@@ -2,6 +2,9 @@
 
 #include "result.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -27,7 +30,33 @@ QString numberText(double d, int digits) {
     return s.replace(QChar('e'), QChar('E'));
 }
 
+bool borrowed(const QString& s) {
+    return !s.isEmpty() && !s.data_ptr().isMutable();
+}
+
 } // namespace
+
+QString ownedCopy(const QString& s) {
+    return borrowed(s) ? QString(s.constData(), s.size()) : s;
+}
+
+Variant Variant::ownedCopy() const {
+    if (const auto* s = std::get_if<QString>(&v_)) return Variant(trivia::ownedCopy(*s));
+    const auto* f = std::get_if<QFont>(&v_);
+    if (!f) return *this;
+    // Only a font that names a family from static text is remade, so that what it resolves
+    // from its context stays as it was.
+    QStringList families = f->families();
+    const bool anyBorrowed =
+        std::any_of(families.begin(), families.end(), borrowed) || borrowed(f->styleName());
+    if (!anyBorrowed) return *this;
+    for (QString& family : families)
+        family = trivia::ownedCopy(family);
+    QFont font = *f;
+    font.setFamilies(families);
+    if (!f->styleName().isEmpty()) font.setStyleName(trivia::ownedCopy(f->styleName()));
+    return Variant(font);
+}
 
 VarType Variant::type() const {
     static constexpr VarType kinds[] = {VarType::Empty,  VarType::Integer, VarType::Long,

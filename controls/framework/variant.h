@@ -9,6 +9,12 @@
 
 namespace trivia {
 
+// A copy whose characters live on the heap. Text written into the code (QStringLiteral) lies in
+// the static data of the library that holds it, and a host keeping such a text would read
+// unmapped memory once that library is unloaded: whatever a library hands its host goes
+// through here.
+QString ownedCopy(const QString& s);
+
 // The kinds of value a variant holds; numbered as the usual variant types.
 enum class VarType : uint16_t {
     Empty = 0,
@@ -58,6 +64,9 @@ public:
     static std::optional<Variant> decode(const QString& text);
 
     static QString typeName(VarType t);
+
+    // The same value, owning every character it holds (see ownedCopy above).
+    Variant ownedCopy() const;
 
 private:
     std::variant<std::monostate, int16_t, int32_t, float, double, QString, QFont, bool> v_;

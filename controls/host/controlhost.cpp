@@ -13,11 +13,36 @@ QList<RegisteredControl> registeredControls(const RegistryData& data) {
         const auto clsid = Guid::fromString(key.path.mid(6));
         const auto library = key.value(QStringLiteral("InprocServer32"));
         if (!clsid || !library || !key.value(QStringLiteral("Control"))) continue;
+        // "library path,resource": the resource is what follows the last comma.
+        const QString bitmap = key.value(QStringLiteral("ToolboxBitmap32")).value_or(QString());
         list.append({key.value(QStringLiteral("ProgID")).value_or(clsid->toString()), *clsid,
-                     *library, key.value(QStringLiteral("@")).value_or(QString())});
+                     *library, key.value(QStringLiteral("@")).value_or(QString()),
+                     bitmap.contains(QChar(',')) ? bitmap.section(QChar(','), -1) : QString()});
     }
     return list;
 }
+
+QImage toolboxBitmap(const RegisteredControl& control) {
+    if (control.bitmap.isEmpty()) return QImage();
+    ControlLibrary library(control.library);
+    if (!library.load(nullptr)) return QImage();
+    // Decoded into memory of its own while the library's resources are there.
+    QImage image(control.bitmap);
+    return image;
+}
+
+namespace {
+
+// Keeps the first property a control could not load, and why.
+struct FirstError : IErrorLog {
+    QString text;
+    HResult AddError(const QString& property, const ExcepInfo& e) override {
+        if (text.isEmpty()) text = property + QStringLiteral(": ") + e.description;
+        return S_OK;
+    }
+};
+
+} // namespace
 
 ControlHost::ControlHost(QObject* parent) : QObject(parent) {}
 
@@ -50,17 +75,20 @@ bool ControlHost::create(const RegisteredControl& control, QWidget* container,
         object->Release();
         r = dispatch_ && control_ && persist_ ? S_OK : E_NOINTERFACE;
     }
+    FirstError loadError;
     if (succeeded(r)) {
         current_ = control;
         control_->SetSite(this);
         MemoryPropertyBag copy = bag ? *bag : MemoryPropertyBag();
-        r = bag ? persist_->Load(&copy) : persist_->InitNew();
+        r = bag ? persist_->Load(&copy, &loadError) : persist_->InitNew();
     }
     QWidget* w = nullptr;
     if (succeeded(r)) r = control_->GetWidget(container, &w);
     if (failed(r)) {
         if (error)
-            *error = QStringLiteral("Cannot create %1: %2").arg(control.progId, resultText(r));
+            *error =
+                QStringLiteral("Cannot create %1: %2")
+                    .arg(control.progId, loadError.text.isEmpty() ? resultText(r) : loadError.text);
         release();
         return false;
     }

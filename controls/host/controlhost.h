@@ -6,6 +6,7 @@
 #include "framework/registry.h"
 
 #include <QFont>
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 
@@ -19,8 +20,12 @@ struct RegisteredControl {
     Guid clsid;
     QString library;
     QString description;
+    QString bitmap; // the toolbox bitmap among the library's resources
 };
 QList<RegisteredControl> registeredControls(const RegistryData& data);
+// The control's toolbox bitmap, read from its library; null when there is none. The library is
+// loaded for the read and unloaded again unless something else holds it.
+QImage toolboxBitmap(const RegisteredControl& control);
 
 // The container side of one embedded control: it finds the control's library through the
 // registry, creates the control through the library's class factory, embeds its widget, relays

@@ -1,41 +1,38 @@
 // trivia-host: a container in which a person tries the controls of a registered library.
-//
-//   trivia-host [--register LIB] [--create PROGID] [--load FILE] [--set NAME=VALUE]...
-//               [--call METHOD]... [--save FILE]
-//
-// The options run in the order given, after the window has opened.
+// `trivia-host --help` lists the options; they run in the order given, once the window is open.
 
 #include "hostwindow.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    // Read before the application exists, so that --help and mistakes need no display.
+    const trivia::HostCommandLine line = trivia::parseCommandLine(args);
+    if (line.help) {
+        std::fputs(qPrintable(trivia::usageText()), stdout);
+        return 0;
+    }
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "trivia-host: %s\nTry 'trivia-host --help' for the options.\n",
+                     qPrintable(line.error));
+        return 2;
+    }
+
     // The embedded browser of a control needs shared GL contexts before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trivia-host"));
     trivia::HostWindow window;
     window.show();
-
-    const QStringList args = app.arguments().mid(1);
-    QTimer::singleShot(0, &window, [&window, args] {
-        for (int i = 0; i + 1 < args.size(); i += 2) {
-            const QString& opt = args[i];
-            const QString& value = args[i + 1];
-            if (opt == QLatin1String("--register"))
-                window.registerLibrary(value, true);
-            else if (opt == QLatin1String("--create"))
-                window.createControl(value);
-            else if (opt == QLatin1String("--load"))
-                window.loadFrom(value);
-            else if (opt == QLatin1String("--save"))
-                window.saveTo(value);
-            else if (opt == QLatin1String("--call"))
-                window.callMethod(value);
-            else if (opt == QLatin1String("--set"))
-                window.setFromText(value.section(QChar('='), 0, 0), value.section(QChar('='), 1));
-        }
+    QTimer::singleShot(0, &window, [&window, steps = line.steps] {
+        for (const auto& step : steps)
+            window.run(step);
     });
     return app.exec();
 }

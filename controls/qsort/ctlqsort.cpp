@@ -12,7 +12,6 @@ CtlQsort::CtlQsort(const TypeLibDesc& lib)
         if (auto* v = view()) v->sync();
     };
     bindMembers();
-    Q_ASSERT(dispatcher().complete());
 }
 
 QsortView* CtlQsort::view() const {
@@ -20,7 +19,9 @@ QsortView* CtlQsort::view() const {
 }
 
 QWidget* CtlQsort::createWidget(QWidget* parent) {
-    return new QsortView(model_, parent);
+    auto* view = new QsortView(model_, parent);
+    view->run = heldRunner();
+    return view;
 }
 
 void CtlQsort::initProperties() {

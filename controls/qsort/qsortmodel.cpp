@@ -153,18 +153,17 @@ void QsortModel::initProperties(const QFont& ambient) {
 }
 
 void QsortModel::readProperties(PropertyBagAccess& bag, const QFont& ambient) {
-    foreColor_ = bag.read(QStringLiteral("ForeColor"), zero).toInt32();
-    enabled_ = bag.read(QStringLiteral("Enabled"), zero).toBool();
-    font_ = bag.read(QStringLiteral("Font"), Variant(ambient)).toFont();
-    backStyle_ = bag.read(QStringLiteral("BackStyle"), zero).toInt16();
-    borderStyle_ = bag.read(QStringLiteral("BorderStyle"), zero).toInt16();
+    foreColor_ = bag.read(QStringLiteral("ForeColor"), zero, &Variant::toInt32);
+    enabled_ = bag.read(QStringLiteral("Enabled"), zero, &Variant::toBool);
+    font_ = bag.read(QStringLiteral("Font"), Variant(ambient), &Variant::toFont);
+    backStyle_ = bag.read(QStringLiteral("BackStyle"), zero, &Variant::toInt16);
+    borderStyle_ = bag.read(QStringLiteral("BorderStyle"), zero, &Variant::toInt16);
     // "BackColor" colours Label1 and is also the stored value.
-    label1Back_ = oleColorOf(bag.read(QStringLiteral("BackColor"), variantOf(designBackColor)));
-    backColor_ = oleColorOf(bag.read(QStringLiteral("BackColor"), zero));
-    label2_ = bag.read(QStringLiteral("xlabel2"), Variant("Label2")).toString();
-    const QString listText = bag.read(QStringLiteral("xlist1"), Variant("0")).toString();
-    selectLine(listText);
-    label1_ = bag.read(QStringLiteral("xlabel1"), Variant("Label1")).toString();
+    label1Back_ = bag.read(QStringLiteral("BackColor"), variantOf(designBackColor), oleColorOf);
+    backColor_ = bag.read(QStringLiteral("BackColor"), zero, oleColorOf);
+    label2_ = bag.read(QStringLiteral("xlabel2"), Variant("Label2"), &Variant::toString);
+    selectLine(bag.read(QStringLiteral("xlist1"), Variant("0"), &Variant::toString));
+    label1_ = bag.read(QStringLiteral("xlabel1"), Variant("Label1"), &Variant::toString);
     for (int k = 1; k < itemCount; ++k)
         items_[k] = bag.read(itemNames[k], zero);
     for (int k = 1; k < itemCount; ++k)

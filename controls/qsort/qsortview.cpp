@@ -56,7 +56,8 @@ QsortView::QsortView(QsortModel& model, QWidget* parent)
     message = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Help"), text);
     };
-    connect(cmdHelp_, &QPushButton::clicked, this, [this] { message(QsortModel::helpText); });
+    connect(cmdHelp_, &QPushButton::clicked, this,
+            [this] { run([this] { message(QsortModel::helpText); }); });
     // The selected line is what xlist1 reads, however the player moved it.
     connect(list1_, &QListWidget::itemSelectionChanged, this,
             [this] { model_.setListIndex(selectedRow()); });
@@ -104,16 +105,18 @@ int QsortView::selectedRow() const {
 }
 
 void QsortView::lineClicked() {
-    model_.setListIndex(selectedRow());
-    try {
-        model_.List1_Click();
-    } catch (const ComError& e) {
-        message(e.description());
-    } catch (const std::exception&) {
-        // Nothing may escape into the host's event loop.
-        message(QStringLiteral("The line could not be moved."));
-    }
-    sync();
+    run([this] {
+        model_.setListIndex(selectedRow());
+        try {
+            model_.List1_Click();
+        } catch (const ComError& e) {
+            message(e.description());
+        } catch (const std::exception&) {
+            // Nothing may escape into the host's event loop.
+            message(QStringLiteral("The line could not be moved."));
+        }
+        sync();
+    });
 }
 
 } // namespace trivia

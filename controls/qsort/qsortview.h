@@ -21,6 +21,9 @@ public:
 
     // How the help text and errors reach the player; a message box unless replaced.
     std::function<void(const QString&)> message;
+    // Runs what a player's action sets off; the control keeps itself whole around it, so the
+    // view must not touch itself once this has returned.
+    std::function<void(const std::function<void()>&)> run = [](const auto& f) { f(); };
 
     void sync();
 

@@ -38,6 +38,16 @@ struct RecordingBag : trivia::MemoryPropertyBag {
     }
 };
 
+// A container's error log that keeps "key: why" for every error.
+struct RecordingLog : trivia::IErrorLog {
+    QStringList errors;
+
+    trivia::HResult AddError(const QString& property, const trivia::ExcepInfo& e) override {
+        errors << property + QStringLiteral(": ") + e.description;
+        return trivia::S_OK;
+    }
+};
+
 inline const trivia::TypeLibDesc& triviaTypeLib() {
     static const auto lib = trivia::loadTypeLib(QStringLiteral(":/triviactl/triviactl.json"));
     Q_ASSERT(lib);

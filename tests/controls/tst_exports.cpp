@@ -2,59 +2,15 @@
 
 #include "testmain.h"
 
-#include "framework/interfaces.h"
+#include "library.h"
+
 #include "framework/registry.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <dlfcn.h>
-
 using namespace trivia;
-
-namespace {
-
-constexpr Guid clsidQsort = guid("{98EA3F4B-2884-4DBB-9BCD-30B827A7D779}");
-constexpr Guid clsidFile = guid("{E5247A21-28CC-44CD-902E-69A381D0B555}");
-
-// The library loaded for one test and unloaded at its end.
-struct Library {
-    void* handle = dlopen(TRIVIA_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    using CanUnload = int32_t (*)();
-    using GetClassObject = int32_t (*)(const Guid*, const Guid*, void**);
-    using Register = int32_t (*)();
-
-    ~Library() {
-        if (handle) dlclose(handle);
-    }
-    template <class F> F entry(const char* name) const {
-        return reinterpret_cast<F>(dlsym(handle, name));
-    }
-    int32_t canUnloadNow() const { return entry<CanUnload>("DllCanUnloadNow")(); }
-    int32_t getClassObject(const Guid& clsid, const Guid& iid, void** ppv) const {
-        return entry<GetClassObject>("DllGetClassObject")(&clsid, &iid, ppv);
-    }
-    int32_t registerServer() const { return entry<Register>("DllRegisterServer")(); }
-    int32_t unregisterServer() const { return entry<Register>("DllUnregisterServer")(); }
-    IClassFactory* factory(const Guid& clsid) const {
-        void* p = nullptr;
-        getClassObject(clsid, IID_IClassFactory, &p);
-        return static_cast<IClassFactory*>(p);
-    }
-};
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool mapped(const QString& path) {
-    return QString::fromUtf8(readAll(QStringLiteral("/proc/self/maps"))).contains(path);
-}
-
-} // namespace
 
 class ExportsTest : public QObject {
     Q_OBJECT
@@ -106,7 +62,7 @@ private slots:
         QVERIFY(data);
         const RegistryKey* cls = data->key(QStringLiteral("CLSID\\") + clsidQsort.toString());
         QVERIFY(cls);
-        const QString path = QFileInfo(TRIVIA_LIBRARY).canonicalFilePath();
+        const QString path = libraryPath();
         QCOMPARE(cls->value("InprocServer32"), path);
         QCOMPARE(cls->value("ProgID"), QStringLiteral("triviactl.ctlQsort"));
         QVERIFY(cls->value("Control"));
@@ -180,12 +136,11 @@ private slots:
     }
 
     void loadCreateReleaseUnload() {
-        const QString path = QFileInfo(TRIVIA_LIBRARY).canonicalFilePath();
-        QVERIFY(!mapped(path));
+        QVERIFY(!libraryMapped());
         {
             Library lib;
             QVERIFY(lib.handle);
-            QVERIFY(mapped(path));
+            QVERIFY(libraryMapped());
             IClassFactory* factory = lib.factory(clsidQsort);
             QVERIFY(factory);
             void* p = nullptr;
@@ -201,7 +156,7 @@ private slots:
             QCOMPARE(host.findChildren<QWidget*>().size(), 0);
             QCOMPARE(lib.canUnloadNow(), S_OK);
         }
-        QVERIFY(!mapped(path));
+        QVERIFY(!libraryMapped());
     }
 };
 

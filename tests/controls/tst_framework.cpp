@@ -277,6 +277,37 @@ private slots:
         QVERIFY(!p);
     }
 
+    // A misspelt or forgotten member stops the control from being made at all.
+    void unboundMembersAreRefused() {
+        InterfaceDesc d;
+        d.name = "_ctlTest";
+        d.members = {{"Go", 1, MemberKind::Method, "none", {}},
+                     {"Size", 2, MemberKind::Property, "short", {}},
+                     {"Colour", 3, MemberKind::Property, "long", {}}};
+        Dispatcher disp(d);
+        auto description = [](auto f) {
+            try {
+                f();
+            } catch (const ComError& e) {
+                return e.description();
+            }
+            return QString();
+        };
+        QCOMPARE(description([&] { disp.bind("Sise", {}); }),
+                 QStringLiteral("_ctlTest has no member named Sise"));
+        disp.bind("Go", {});
+        QCOMPARE(description([&] { disp.requireComplete(); }),
+                 QStringLiteral("_ctlTest has no code behind Size, Colour"));
+        ClassFactory factory([&]() -> IUnknown* {
+            disp.requireComplete();
+            return nullptr;
+        });
+        void* p = &factory;
+        QTest::ignoreMessage(QtCriticalMsg, "_ctlTest has no code behind Size, Colour");
+        QCOMPARE(factory.CreateInstance(nullptr, IID_IUnknown, &p), E_UNEXPECTED);
+        QVERIFY(!p);
+    }
+
     void dispatcherCalls() {
         InterfaceDesc d;
         d.members = {{"Go", 1, MemberKind::Method, "none", {{"to", "string", false}}},
@@ -288,7 +319,7 @@ private slots:
         disp.bind(
             "SIZE",
             {[&] { return Variant(size); }, [&](const Variant& v) { size = v.toInt16(); }, {}});
-        QVERIFY(disp.complete());
+        disp.requireComplete();
         Variant arg("there");
         DispParams one{&arg, 1};
         QCOMPARE(disp.invoke(1, DISPATCH_METHOD, &one, nullptr, nullptr), S_OK);

@@ -1,28 +1,34 @@
 // trivia-host driving the real library: registry → load → create → edit → save → reload.
 
+#include "library.h"
 #include "testmain.h"
 
 #include "host/hostwindow.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 using namespace trivia;
 
 Q_DECLARE_METATYPE(trivia::Variant)
+Q_DECLARE_METATYPE(trivia::HostStep)
 
 namespace {
 
-bool libraryMapped() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    maps.open(QIODevice::ReadOnly);
-    return maps.readAll().contains(QFileInfo(TRIVIA_LIBRARY).canonicalFilePath().toUtf8());
+QAction* action_(const QMainWindow& w, const char* text) {
+    for (QAction* a : w.findChild<QToolBar*>("toolbar")->actions())
+        if (a->text() == QString::fromUtf8(text)) return a;
+    return nullptr;
 }
 
 QStringList texts(const QListWidget* list) {
@@ -30,11 +36,6 @@ QStringList texts(const QListWidget* list) {
     for (int i = 0; i < list->count(); ++i)
         l << list->item(i)->text();
     return l;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -60,7 +61,99 @@ private slots:
         QCOMPARE(items.size(), 2);
         QVERIFY(items[0].startsWith("triviactl.ctlQsort\n/"));
         QVERIFY(items[1].startsWith("triviactl.ctlFile\n/"));
-        QVERIFY(!libraryMapped()); // listing needs no library
+        // The toolbox bitmaps come out of the library, which goes again at once.
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(!w.findChild<QListWidget*>("controls")->item(i)->icon().isNull());
+        QVERIFY(!libraryMapped());
+        QVERIFY(!w.findChild<QLabel*>("registerHint")->isVisibleTo(&w));
+    }
+
+    void emptyStartSaysHowToRegister() {
+        const QByteArray registry = qgetenv("CONTROLS_REGISTRY");
+        qputenv("CONTROLS_REGISTRY", dir_.filePath("empty-registry").toUtf8());
+        HostWindow w;
+        QVERIFY(texts(w.findChild<QListWidget*>("controls")).isEmpty());
+        QVERIFY(w.findChild<QLabel*>("registerHint")->isVisibleTo(&w));
+        QVERIFY(w.findChild<QLabel*>("containerHint")->isVisibleTo(&w));
+        for (const char* action : {"Release", "Save…"})
+            QVERIFY(!action_(w, action)->isEnabled());
+        // The library built beside the program is offered by name.
+        auto* found = w.findChild<QPushButton*>("registerFound");
+        QVERIFY(found->isVisibleTo(&w));
+        QCOMPARE(found->text(), QStringLiteral("Register libtrivia.so"));
+        QVERIFY(w.findChild<QLabel*>("registerHint")->text().endsWith(libraryPath()));
+        found->click();
+        QCOMPARE(texts(w.findChild<QListWidget*>("controls")).size(), 2);
+        QCOMPARE(w.findChild<QLabel*>("message")->text(),
+                 "Registered " + libraryPath() + " (2 controls listed).");
+        QVERIFY(!w.findChild<QLabel*>("registerHint")->isVisibleTo(&w));
+        QVERIFY(w.createControl("triviactl.ctlQsort"));
+        QVERIFY(!w.findChild<QLabel*>("containerHint")->isVisibleTo(&w));
+        for (const char* action : {"Release", "Save…"})
+            QVERIFY(action_(w, action)->isEnabled());
+        action_(w, "Release")->trigger();
+        QVERIFY(!action_(w, "Save…")->isEnabled());
+        qputenv("CONTROLS_REGISTRY", registry);
+    }
+
+    void messagesStayUntilReplaced() {
+        HostWindow w;
+        w.show();
+        auto* message = w.findChild<QLabel*>("message");
+        QVERIFY(!w.createControl("triviactl.nothing"));
+        QCOMPARE(message->text(), QStringLiteral("triviactl.nothing is not registered."));
+        QStatusTipEvent tip{QString()}; // what pointing at a toolbar button sends
+        QCoreApplication::sendEvent(&w, &tip);
+        QTest::qWait(50);
+        QVERIFY(message->isVisible());
+        QCOMPARE(message->text(), QStringLiteral("triviactl.nothing is not registered."));
+        QVERIFY(!w.run({"--set", "xlabel1"}));
+        QCOMPARE(message->text(), QStringLiteral("--set xlabel1: expected NAME=VALUE"));
+    }
+
+    // A number set by a person stays a number until a move turns it into text.
+    void kindsOfValues() {
+        HostWindow w;
+        QVERIFY(w.createControl("triviactl.ctlQsort"));
+        auto kind = [&](const char* name) {
+            return w.findChild<QComboBox*>(QStringLiteral("kind of ") + name);
+        };
+        QCOMPARE(kind("item0")->currentText(), QStringLiteral("integer"));
+        QVERIFY(!kind("ForeColor"));
+        for (int k = 0; k < 5; ++k)
+            QVERIFY(w.setFromText(QStringLiteral("item%1").arg(k), QString::number(10 * (k + 1))));
+        QVERIFY(w.setFromText("curlist0", "boolean:True"));
+        QCOMPARE(w.host().property("item2"), Variant(int16_t(30)));
+        QCOMPARE(w.host().property("curlist0"), Variant(true));
+        QVERIFY(w.callMethod("updatelist"));
+        auto* list = w.host().widget()->findChild<QListWidget*>("List1");
+        list->setCurrentRow(2);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(2)).center());
+        QTRY_COMPARE(kind("item1")->currentText(), QStringLiteral("string"));
+        QCOMPARE(kind("item2")->currentText(), QStringLiteral("integer"));
+        emit kind("item1")->textActivated(QStringLiteral("double"));
+        QCOMPARE(w.host().property("item1"), Variant(30.0));
+        QCOMPARE(kind("item1")->currentText(), QStringLiteral("double"));
+        QVERIFY(w.setFromText("item3", "Elephant")); // no number: it goes as text
+        QCOMPARE(kind("item3")->currentText(), QStringLiteral("string"));
+        QVERIFY(!w.setFromText("item4", "integer:big"));
+        QCOMPARE(w.findChild<QLabel*>("message")->text(),
+                 QStringLiteral("item4 was not set: \"big\" is not a value of the kind integer"));
+    }
+
+    void loadErrorNamesTheKey() {
+        const QString path = dir_.filePath("red.bag");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Class={98EA3F4B-2884-4DBB-9BCD-30B827A7D779}\nForeColor=string:red\n");
+        f.close();
+        HostWindow w;
+        QVERIFY(!w.loadFrom(path));
+        QCOMPARE(w.findChild<QLabel*>("message")->text(),
+                 QStringLiteral("Not loaded: Cannot create triviactl.ctlQsort: ForeColor: Type "
+                                "mismatch: \"red\" is not a number"));
+        QVERIFY(!libraryMapped());
     }
 
     void qsortIsCreatedEditedSavedAndReloaded() {
@@ -161,21 +254,85 @@ private slots:
     void valueFromText_data() {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<Variant>("value");
-        QTest::newRow("hex colour") << "olecolor"
-                                    << "0x80FFFF" << Variant(int32_t(0x80FFFF));
-        QTest::newRow("basic hex") << "long"
-                                   << "&HFF&" << Variant(int32_t(255));
-        QTest::newRow("decimal stays text") << "long"
-                                            << "12" << Variant("12");
-        QTest::newRow("variant hex stays text") << "variant"
-                                                << "0x10" << Variant("0x10");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<std::optional<Variant>>("value");
+        const std::optional<Variant> refused;
+        auto row = [](const char* tag, const char* type, const char* text, const char* current,
+                      std::optional<Variant> v) {
+            QTest::newRow(tag) << type << text << current << v;
+        };
+        row("hex colour", "olecolor", "0x80FFFF", "", Variant(int32_t(0x80FFFF)));
+        row("basic hex", "long", "&HFF&", "", Variant(int32_t(255)));
+        row("decimal goes as text", "long", "12", "", Variant("12"));
+        row("variant hex goes as text", "variant", "0x10", "string", Variant("0x10"));
+        row("integer kept", "variant", "12", "integer", Variant(int16_t(12)));
+        row("no integer: text", "variant", "Elephant", "integer", Variant("Elephant"));
+        row("too large for integer", "variant", "70000", "integer", Variant("70000"));
+        row("boolean kept", "variant", "false", "boolean", Variant(false));
+        row("kind asked", "variant", "long:0x10", "string", Variant(int32_t(16)));
+        row("double asked", "variant", "double:2.5", "integer", Variant(2.5));
+        row("colon in a text", "string", "Question: which?", "", Variant("Question: which?"));
+        row("not that kind", "variant", "integer:abc", "string", refused);
+        row("integer out of range", "variant", "integer:40000", "string", refused);
+        row("not a boolean", "variant", "boolean:yes", "string", refused);
     }
     void valueFromText() {
         QFETCH(QString, type);
         QFETCH(QString, text);
-        QFETCH(Variant, value);
-        QCOMPARE(trivia::valueFromText(type, text), value);
+        QFETCH(QString, current);
+        QFETCH(std::optional<Variant>, value);
+        QString error;
+        QCOMPARE(trivia::valueFromText(type, text, current, &error), value);
+        QCOMPARE(error.isEmpty(), value.has_value());
+    }
+
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QList<HostStep>>("steps");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("steps in order")
+            << QStringList{"--register", "lib.so", "--set", "item0=integer:3", "--call", "x"}
+            << QList<HostStep>{{"--register", "lib.so"},
+                               {"--set", "item0=integer:3"},
+                               {"--call", "x"}}
+            << "";
+        QTest::newRow("Qt's own options")
+            << QStringList{"-platform", "offscreen", "-reverse", "--create", "p"}
+            << QList<HostStep>{{"--create", "p"}} << "";
+        QTest::newRow("unknown option")
+            << QStringList{"--create", "p", "--frob"} << QList<HostStep>{{"--create", "p"}}
+            << "unknown option --frob";
+        QTest::newRow("value missing")
+            << QStringList{"--create"} << QList<HostStep>{} << "--create needs a value";
+        QTest::newRow("stray argument")
+            << QStringList{"quiz.bag"} << QList<HostStep>{} << "unexpected argument \"quiz.bag\"";
+    }
+    void commandLine() {
+        QFETCH(QStringList, args);
+        QFETCH(QList<HostStep>, steps);
+        QFETCH(QString, error);
+        const HostCommandLine line = parseCommandLine(args);
+        QCOMPARE(line.steps, steps);
+        QCOMPARE(line.error, error);
+        QVERIFY(!line.help);
+    }
+
+    // The program itself: help without a display, and mistakes said before anything opens.
+    void helpAndMistakes() {
+        QProcess host;
+        host.setProcessEnvironment(QProcessEnvironment());
+        host.start(TRIVIA_HOST, {"--help"});
+        QVERIFY(host.waitForFinished());
+        QCOMPARE(host.exitCode(), 0);
+        const QByteArray usage = host.readAllStandardOutput();
+        QVERIFY(usage.startsWith("Usage: trivia-host [OPTION]..."));
+        QVERIFY(usage.contains("--register LIB"));
+        host.start(TRIVIA_HOST, {"--create", "triviactl.ctlQsort", "--frob"});
+        QVERIFY(host.waitForFinished());
+        QCOMPARE(host.exitCode(), 2);
+        QCOMPARE(host.readAllStandardError(),
+                 QByteArray("trivia-host: unknown option --frob\n"
+                            "Try 'trivia-host --help' for the options.\n"));
     }
 };
 

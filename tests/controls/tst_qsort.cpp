@@ -15,6 +15,7 @@
 using namespace trivia;
 
 Q_DECLARE_METATYPE(trivia::MemberKind)
+Q_DECLARE_METATYPE(trivia::Variant)
 
 namespace {
 
@@ -367,7 +368,7 @@ private slots:
     void readOrder() {
         Fixture f;
         RecordingBag bag;
-        QCOMPARE(f.control->Load(&bag), S_OK);
+        QCOMPARE(f.control->Load(&bag, nullptr), S_OK);
         QCOMPARE(bag.reads,
                  QStringList({"ForeColor", "Enabled",   "Font",     "BackStyle", "BorderStyle",
                               "BackColor", "BackColor", "xlabel2",  "xlist1",    "xlabel1",
@@ -391,7 +392,7 @@ private slots:
         Fixture f;
         MemoryPropertyBag bag;
         if (given) bag.Write("BackColor", Variant(int32_t(0xFF)));
-        QCOMPARE(f.control->Load(&bag), S_OK);
+        QCOMPARE(f.control->Load(&bag, nullptr), S_OK);
         QVERIFY(f.label("Label1")->styleSheet().contains(labelColour));
         QCOMPARE(f.get("BackColor"), Variant(int32_t(stored)));
     }
@@ -403,15 +404,39 @@ private slots:
         bag.Write("item0", Variant("Mouse"));
         bag.Write("curlist4", Variant(int32_t(7)));
         bag.Write("Enabled", Variant(int16_t(-1)));
-        QCOMPARE(f.control->Load(&bag), S_OK);
+        QCOMPARE(f.control->Load(&bag, nullptr), S_OK);
         QCOMPARE(f.label("Label1")->text(), QStringLiteral("Smallest first"));
         QCOMPARE(f.label("Label2")->text(), QStringLiteral("Label2"));
         QCOMPARE(f.get("item0"), Variant("Mouse"));
         QCOMPARE(f.get("curlist4"), Variant(int32_t(7)));
         QCOMPARE(f.get("Enabled"), Variant(true));
         QVERIFY(f.lines().isEmpty()); // loading does not rebuild the list
-        bag.Write("Font", Variant("not a font"));
-        QCOMPARE(f.control->Load(&bag), DISP_E_TYPEMISMATCH);
+    }
+
+    void loadErrorNamesTheKey_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<Variant>("value");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("font") << "Font" << Variant("Serif") << DISP_E_TYPEMISMATCH
+                              << "Font: Type mismatch: a font object is needed";
+        QTest::newRow("colour") << "ForeColor" << Variant("red") << DISP_E_TYPEMISMATCH
+                                << "ForeColor: Type mismatch: \"red\" is not a number";
+        QTest::newRow("too large") << "BorderStyle" << Variant(int32_t(70000)) << DISP_E_OVERFLOW
+                                   << "BorderStyle: Overflow";
+    }
+    void loadErrorNamesTheKey() {
+        QFETCH(QString, key);
+        QFETCH(Variant, value);
+        QFETCH(int, code);
+        QFETCH(QString, error);
+        Fixture f;
+        MemoryPropertyBag bag;
+        bag.Write(key, value);
+        RecordingLog log;
+        QCOMPARE(f.control->Load(&bag, &log), code);
+        QCOMPARE(log.errors, QStringList{error});
+        QCOMPARE(f.control->Load(&bag, nullptr), code); // the log is the container's choice
     }
 
     void saveWritesSixKeys() {
@@ -419,7 +444,7 @@ private slots:
         MemoryPropertyBag params;
         params.Write("BackColor", Variant(int32_t(0xC0C0C0)));
         params.Write("xlabel1", Variant("Question"));
-        f.control->Load(&params);
+        f.control->Load(&params, nullptr);
         f.put("ForeColor", Variant(int32_t(1)));
         f.put("Enabled", Variant(true));
         f.put("Font", Variant(QFont("Monospace", 20)), DISPATCH_PROPERTYPUTREF);
@@ -443,7 +468,7 @@ private slots:
             QCOMPARE(f.control->Save(&bag, 1, 0), S_OK);
         }
         Fixture g;
-        QCOMPARE(g.control->Load(&bag), S_OK);
+        QCOMPARE(g.control->Load(&bag, nullptr), S_OK);
         QCOMPARE(g.family("item"), numbers({0, 0, 0, 0, 0}));
         QCOMPARE(g.family("curlist"), numbers({0, 0, 0, 0, 0}));
     }
