@@ -25,9 +25,9 @@ void TestStartup::leftoversOfInterruptedSavesAreRemoved() {
     for (const QString& name : kept)
         program.write(name, settingsText(delivered));
     // Saves of all three killed after their temporary files were complete.
-    for (const QString& name : {"velk.dat", "velk.INI", "animal.txt"})
-        program.write(name + ".~saving", "");
-    for (const QString& name : {"velk.dat.AbCdEf", "velk.INI.xYzWvU", "animal.txt.QwErTy"})
+    for (const char* name : {"velk.dat", "velk.INI", "animal.txt"})
+        program.write(QString(name) + ".~saving", "");
+    for (const char* name : {"velk.dat.AbCdEf", "velk.INI.xYzWvU", "animal.txt.QwErTy"})
         program.write(name, "a complete file that was never renamed");
 
     RecordingUi ui;
