@@ -50,28 +50,12 @@ int Draw::candidate() {
     return std::min(c, int(kb_.animalCount));
 }
 
-// An animal without the attribute asked about never comes up in a question about it.
+// An animal of no biome is reported each time it is drawn for a biome question.
 bool Draw::hasAttribute(int c) {
-    const AnimalRecord& a = animal(c);
-    switch (qtype_) {
-    case 3:
-        return a.classIndex >= 0 && a.familyIndex >= 1;
-    case 4:
-        return a.classIndex >= 0 && a.eaterIndex >= 0;
-    case 6:
-        return a.classIndex >= 0;
-    case 7:
-        return a.familyIndex >= 1; // "Misc" is no family to compare
-    case 8:
-        return a.eaterIndex >= 0;
-    case 5:
-    case 9:
-        if (firstBiome(a) >= 0) return true;
-        ui_.message("No niches found for " + QString::number(c) + " " + a.name);
-        return false;
-    default:
-        return true;
-    }
+    if (carriesAttribute(animal(c), qtype_)) return true;
+    if (qtype_ == 5 || qtype_ == 9)
+        ui_.message("No niches found for " + QString::number(c) + " " + animal(c).name);
+    return false;
 }
 
 bool Draw::fitsLowerSlots(int c) const {
@@ -124,20 +108,15 @@ int Draw::groupSize(int c) const {
 bool Draw::windowHoldsAGroup() const {
     for (int i = 1; i <= kb_.animalCount; ++i) {
         const AnimalRecord& a = animal(i);
-        const bool present = qtype_ == 6   ? a.classIndex >= 0
-                             : qtype_ == 7 ? a.familyIndex >= 1
-                             : qtype_ == 8 ? a.eaterIndex >= 0
-                                           : firstBiome(a) >= 0;
-        if (present && window_.contains(a) && groupSize(i) >= smallestGroup) return true;
+        if (carriesAttribute(a, qtype_) && window_.contains(a) && groupSize(i) >= smallestGroup)
+            return true;
     }
     return false;
 }
 
 void Draw::reportPass(int c, int pass) const {
-    const auto& names = kb_.tables.questionTypeNames;
-    QString text = (qtype_ >= 0 && qtype_ < int(names.size()) ? names[size_t(qtype_)] : "") + "  " +
-                   QString::number(c) + " " + QString::number(slot_) + " tried > 100, try " +
-                   QString::number(pass);
+    QString text = questionTypeName(kb_) + "  " + QString::number(c) + " " +
+                   QString::number(slot_) + " tried > 100, try " + QString::number(pass);
     for (int j = 0; j < slot_; ++j)
         text += crlf + QString("item  %1 ").arg(j) + this->text(kb_.chosen[size_t(j)]);
     text += crlf + QString("dminmax %1 %2").arg(window_.minDifficulty).arg(window_.maxDifficulty);
@@ -173,6 +152,26 @@ int16_t Draw::run() {
 }
 
 } // namespace
+
+bool carriesAttribute(const AnimalRecord& a, int qtype) {
+    switch (qtype) {
+    case 3:
+        return a.classIndex >= 0 && a.familyIndex >= 1;
+    case 4:
+        return a.classIndex >= 0 && a.eaterIndex >= 0;
+    case 6:
+        return a.classIndex >= 0;
+    case 7:
+        return a.familyIndex >= 1; // "Misc" is no family to compare
+    case 8:
+        return a.eaterIndex >= 0;
+    case 5:
+    case 9:
+        return firstBiome(a) >= 0;
+    default:
+        return true;
+    }
+}
 
 int16_t pickAnimal(Knowledge& kb, DifficultyWindow window, Random& random, Ui& ui, int slot) {
     return Draw(kb, window, random, ui, slot).run();

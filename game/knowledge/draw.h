@@ -18,6 +18,10 @@ struct DifficultyWindow {
 // family, eating habit, or first biome) holds at least this many inside the window.
 inline constexpr int smallestGroup = 5;
 
+// Whether an animal carries what a question of this type asks about; one that does not
+// never comes up in such a question.
+bool carriesAttribute(const AnimalRecord& a, int qtype);
+
 // What pickAnimal gives when it cannot fill the slot.
 inline constexpr int16_t noAnimalFound = -2;  // gave up after 10 passes of draws
 inline constexpr int16_t groupsTooSmall = -3; // no odd-one-out reference has a group

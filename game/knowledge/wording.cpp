@@ -54,7 +54,7 @@ QString promptText(const Knowledge& kb, int maxDifficulty, int kind, int animal,
     case 6:
         if (current == 3 || current == 4) return "Pick the description for this creature";
         if (current == 5) return "Pick the places where this creature lives";
-        return "parameter " + word(kb.tables.questionTypeNames, current) + " not set LMATCH";
+        return "parameter " + questionTypeName(kb) + " not set LMATCH";
     case 7:
         return (current == 9 ? "Click on the animal that does NOT live in "
                              : "Click on animal that is NOT a ") +
@@ -77,8 +77,12 @@ void showAnimalEditor(Ui& ui) {
     ui.showAnimalEditor();
 }
 
+QString questionTypeName(const Knowledge& kb) {
+    return word(kb.tables.questionTypeNames, kb.questionType);
+}
+
 QString resultsHeading(const Knowledge& kb) {
-    return "Results for " + word(kb.tables.questionTypeNames, kb.questionType);
+    return "Results for " + questionTypeName(kb);
 }
 
 int firstBiome(const AnimalRecord& animal) {

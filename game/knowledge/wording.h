@@ -25,6 +25,9 @@ void askQuestion(Knowledge& kb, Ui& ui, int qtype);
 // Opens the animal editor and returns when it has closed.
 void showAnimalEditor(Ui& ui);
 
+// The name of the current question type ("Odd one out -- biome"); empty outside the table.
+QString questionTypeName(const Knowledge& kb);
+
 // "Results for " and the name of the current question type: the score board's heading.
 QString resultsHeading(const Knowledge& kb);
 

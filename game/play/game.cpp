@@ -71,7 +71,7 @@ void reportTooFewAnimals(ProgramState& state) {
     const int type = state.knowledge.questionType;
     if (type < 1 || type > 9) return;
     state.ui.message("Current set doesn't provide enough items for " +
-                     state.knowledge.tables.questionTypeNames[size_t(type)] +
+                     questionTypeName(state.knowledge) +
                      ". Use another question type or change difficulty level to include more.");
     state.settings.typeEnabled[size_t(type)] = 0;
     state.ui.showSetup();

@@ -1,6 +1,7 @@
 #include "match.h"
 
 #include "knowledge/ui.h"
+#include "knowledge/wording.h"
 #include "play/game.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
@@ -19,8 +20,8 @@ const std::array<QRect, MatchQuestion::count> bars{
     QRect(6600, 5520, 2080, 435), QRect(4440, 5520, 2080, 435), QRect(2280, 5520, 2080, 435),
     QRect(120, 5520, 2080, 435)};
 
-bool valid(int index, size_t size = MatchQuestion::count) {
-    return index >= 0 && index < int(size);
+bool valid(int index) {
+    return index >= 0 && index < MatchQuestion::count;
 }
 } // namespace
 
@@ -50,9 +51,7 @@ void MatchQuestion::sendHome(int bar) {
 }
 
 QString MatchQuestion::prompt() const {
-    const int type = state_.knowledge.questionType;
-    const auto& names = state_.knowledge.tables.questionTypeNames;
-    return valid(type, names.size()) ? names[size_t(type)] : QString();
+    return questionTypeName(state_.knowledge);
 }
 
 bool MatchQuestion::load() {

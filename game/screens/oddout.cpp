@@ -1,5 +1,6 @@
 #include "oddout.h"
 
+#include "knowledge/wording.h"
 #include "play/game.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
@@ -8,9 +9,7 @@
 #include <utility>
 
 QString OddOneOutQuestion::caption() const {
-    const int type = state_.knowledge.questionType;
-    return type >= 0 && type <= 10 ? state_.knowledge.tables.questionTypeNames[size_t(type)]
-                                   : QString();
+    return questionTypeName(state_.knowledge);
 }
 
 bool OddOneOutQuestion::load() {

@@ -3,6 +3,7 @@
 
 #include "knowledge/animalfile.h"
 #include "knowledge/categories.h"
+#include "knowledge/draw.h"
 #include "knowledge/wording.h"
 
 #include <QBuffer>
@@ -10,27 +11,6 @@
 #include <memory>
 
 namespace deliveredData {
-
-// Whether an animal carries what a kind of question asks about.
-inline bool hasAttribute(const AnimalRecord& a, int kind) {
-    switch (kind) {
-    case 3:
-        return a.classIndex >= 0 && a.familyIndex >= 1;
-    case 4:
-        return a.classIndex >= 0 && a.eaterIndex >= 0;
-    case 5:
-    case 9:
-        return firstBiome(a) >= 0;
-    case 6:
-        return a.classIndex >= 0;
-    case 7:
-        return a.familyIndex >= 1;
-    case 8:
-        return a.eaterIndex >= 0;
-    default:
-        return true;
-    }
-}
 
 // The number that makes a group of alike animals for an odd-one-out question.
 inline int groupIndex(const AnimalRecord& a, int kind) {

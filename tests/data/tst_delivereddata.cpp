@@ -243,7 +243,7 @@ private slots:
 
         QList<const AnimalRecord*> eligible;
         for (const AnimalRecord* a : animals())
-            if (a->difficulty <= maxDifficulty && hasAttribute(*a, kind)) eligible << a;
+            if (a->difficulty <= maxDifficulty && carriesAttribute(*a, kind)) eligible << a;
         QVERIFY(!eligible.isEmpty());
         auto text = [&](const AnimalRecord* a) {
             return attributeText(*kb, maxDifficulty, number(a), kind);
