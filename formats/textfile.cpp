@@ -1,17 +1,18 @@
 #include "textfile.h"
 
-#include <QDateTime>
-#include <QDir>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,8 +45,166 @@ QString tooLarge(qint64 maxBytes) {
     return QString("it is larger than %1 bytes").arg(maxBytes);
 }
 
-QString saveMarkOf(const QString& path) {
-    return path + ".~saving";
+QByteArray saveMarkOf(const QByteArray& target) {
+    return target + ".~saving";
+}
+
+// The file a save replaces: a link is followed, so that it stays a link to the new file.
+QByteArray followedLinks(const QString& path) {
+    QFileInfo file(path);
+    for (int depth = 0; file.isSymLink(); ++depth) {
+        if (depth == 40) return QFile::encodeName(path); // a loop: the save then says so
+        file.setFile(file.symLinkTarget());
+    }
+    return QFile::encodeName(file.filePath());
+}
+
+QByteArray fileNameOf(const QByteArray& path) {
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+// Writes all of `bytes` at `offset`; 0, or why not.
+int writeAll(int fd, const char* bytes, qint64 size, off_t offset) {
+    while (size > 0) {
+        const ssize_t written = ::pwrite(fd, bytes, size_t(size), offset);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return written < 0 ? errno : EIO;
+        bytes += written;
+        size -= written;
+        offset += written;
+    }
+    return 0;
+}
+
+// Flushes what was written to the disk and closes `fd`: a disk that runs full or fails may
+// first say so here. 0, or why not.
+int syncAndClose(int fd, int error) {
+    // Some file systems cannot sync at all; that loses nothing here.
+    if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
+    if (::close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
+    return error;
+}
+
+// Takes the lock on `fd`, waiting up to `waitMs` for the program that holds it. 0, or why not
+// (EWOULDBLOCK: another program holds it still).
+int lockWithin(int fd, int waitMs) {
+    const QDeadlineTimer deadline(waitMs);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        if ((error != EWOULDBLOCK && error != EINTR) || deadline.hasExpired()) return error;
+        ::usleep(2000);
+    }
+    return 0;
+}
+
+// Opens and locks the mark at `mark`, made when `save`; a save waits a while for another
+// program's save of the same file, the clean-up at start does not. Returns the descriptor,
+// or -1 and why not (EWOULDBLOCK: another program is saving).
+int lockedMark(const QByteArray& mark, bool save, int& error) {
+    for (;;) {
+        const int flags = save ? O_RDWR | O_CREAT : O_RDONLY;
+        const int fd = ::open(mark.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            error = errno;
+            return -1;
+        }
+        error = lockWithin(fd, save ? 10000 : 0);
+        if (error != 0) {
+            ::close(fd);
+            return -1;
+        }
+        // The save before may have removed its mark as it ended: only the mark still standing
+        // at that name counts.
+        struct stat locked {
+        }, named{};
+        if (::fstat(fd, &locked) == 0 && ::stat(mark.constData(), &named) == 0 &&
+            locked.st_dev == named.st_dev && locked.st_ino == named.st_ino)
+            return fd;
+        ::close(fd);
+    }
+}
+
+// Ends a save or a clean-up: the mark goes before its lock is let go.
+void releaseMark(const QByteArray& mark, int markFd) {
+    ::unlink(mark.constData());
+    ::close(markFd);
+}
+
+// Whether `name` is what a save of `target` calls its temporary file: the file's name, a
+// dot and six letters or digits.
+bool isTemporaryName(const QByteArray& name, const QByteArray& target) {
+    const QByteArray prefix = fileNameOf(target) + '.';
+    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) return false;
+    return std::all_of(name.begin() + prefix.size(), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+}
+
+// Under the lock of a mark no save is under way: the temporary file the mark names was left by
+// a killed save, and goes. A mark of an older version names nothing. Returns 1 when removed.
+int removeNamedTemporary(int markFd, const QByteArray& target) {
+    char buffer[256];
+    const ssize_t got = ::pread(markFd, buffer, sizeof buffer, 0);
+    const QByteArray name(buffer, qMax<ssize_t>(got, 0));
+    if (!isTemporaryName(name, target)) return 0;
+    return ::unlink((target.left(target.size() - fileNameOf(target).size()) + name).constData()) ==
+                   0
+               ? 1
+               : 0;
+}
+
+// Makes a new temporary file beside `target`, its name written into the mark before it exists.
+// Returns its descriptor and path, or -1 and why not.
+int newTemporary(int markFd, const QByteArray& target, QByteArray& temporary, int& error) {
+    static constexpr char letters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + '.';
+        for (int i = 0; i < 6; ++i)
+            temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+        // A file of the player's own by that name is never named in a mark.
+        struct stat taken {};
+        if (::lstat(temporary.constData(), &taken) == 0) continue;
+        const QByteArray name = fileNameOf(temporary);
+        error = ::ftruncate(markFd, 0) == 0 ? writeAll(markFd, name.constData(), name.size(), 0)
+                                            : errno;
+        if (error != 0) return -1;
+        const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            error = errno;
+            return fd;
+        }
+    }
+    error = EEXIST;
+    return -1;
+}
+
+// A folder where no new file may be made.
+bool isClosedFolder(int error) {
+    return error == EACCES || error == EPERM;
+}
+
+// Writes over the file itself. The old bytes are overwritten only once the new ones are known
+// to fit: what lies past the old end is written first, and a failure cuts it off again.
+std::optional<QString> writeInPlace(const QByteArray& target, const QByteArray& bytes) {
+    const int fd = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return qt_error_string(errno);
+    struct stat old {};
+    if (::fstat(fd, &old) != 0 || !S_ISREG(old.st_mode)) {
+        ::close(fd);
+        return QString("it is not a regular file");
+    }
+    // Two programs writing it at once would mix their bytes.
+    int error = lockWithin(fd, 10000);
+    const qint64 kept = qMin<qint64>(old.st_size, bytes.size());
+    if (error == 0 && bytes.size() > kept) {
+        error = writeAll(fd, bytes.constData() + kept, bytes.size() - kept, kept);
+        if (error != 0 && ::ftruncate(fd, old.st_size) != 0) error = errno;
+    }
+    if (error == 0) error = writeAll(fd, bytes.constData(), kept, 0);
+    if (error == 0 && ::ftruncate(fd, bytes.size()) != 0) error = errno;
+    error = syncAndClose(fd, error);
+    if (error == 0) return std::nullopt;
+    return qt_error_string(error);
 }
 
 // Opens without blocking, so a FIFO with no writer cannot hang the caller.
@@ -102,47 +261,54 @@ TextFileRead readTextFile(const QString& path, qint64 maxBytes) {
 }
 
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    // A mark beside the file while the save is under way: should the save be killed, the next
-    // start knows that a temporary file may be left and when it was made.
-    const QString mark = saveMarkOf(path);
-    QFile::remove(mark);
-    QFile markFile(mark);
-    if (markFile.open(QIODevice::WriteOnly)) markFile.close();
+    const QByteArray target = followedLinks(path);
+    struct stat old {};
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) return qt_error_string(EISDIR);
+    // A file made read-only stays as it is.
+    if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
+        return qt_error_string(errno);
 
-    QSaveFile file(path);
+    // The mark stands, locked, for the whole save: should the save be killed, the next start
+    // finds the name of the temporary file it may have left.
+    const QByteArray mark = saveMarkOf(target);
+    int error = 0;
+    const int markFd = lockedMark(mark, true, error);
     // A writable file in a folder where no new file may be made is written in place.
-    file.setDirectWriteFallback(true);
+    if (markFd < 0 && isClosedFolder(error)) return writeInPlace(target, bytes);
+    if (markFd < 0)
+        return error == EWOULDBLOCK ? QString("another program is saving it")
+                                    : qt_error_string(error);
+    // What a killed save of this file left goes before the mark names a new temporary file.
+    removeNamedTemporary(markFd, target);
     std::optional<QString> why;
-    if (!(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())) {
-        why = file.errorString();
-        file.cancelWriting();
+    QByteArray temporary;
+    const int fd = newTemporary(markFd, target, temporary, error);
+    if (fd < 0) {
+        why = isClosedFolder(error) ? writeInPlace(target, bytes) : qt_error_string(error);
+    } else {
+        // The new file keeps the old one's permissions.
+        if (exists) ::fchmod(fd, old.st_mode & 07777);
+        error = syncAndClose(fd, writeAll(fd, bytes.constData(), bytes.size(), 0));
+        if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0) error = errno;
+        if (error != 0) {
+            ::unlink(temporary.constData());
+            why = qt_error_string(error);
+        }
     }
-    QFile::remove(mark);
+    releaseMark(mark, markFd);
     return why;
 }
 
 int removeSaveLeftovers(const QString& path) {
-    const QFileInfo mark(saveMarkOf(path));
-    if (!mark.exists()) return 0;
-    // The temporary file of a save is named like the file and six letters; it was written
-    // after the mark was made and, a save taking milliseconds, soon after. A user's own
-    // "velk.dat.backup" from another time is left alone.
-    const QDateTime from = mark.lastModified().addSecs(-2);
-    const QDateTime to = mark.lastModified().addSecs(60);
-    const QFileInfo target(path);
-    QDir folder = target.absoluteDir();
-    const QRegularExpression temporaryName("^" + QRegularExpression::escape(target.fileName()) +
-                                           "\\.[A-Za-z]{6}$");
-    int removed = 0;
-    const QFileInfoList candidates =
-        folder.entryInfoList({target.fileName() + ".??????"}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo& file : candidates) {
-        const QDateTime written = file.lastModified();
-        if (temporaryName.match(file.fileName()).hasMatch() && written >= from && written <= to &&
-            folder.remove(file.fileName()))
-            ++removed;
-    }
-    QFile::remove(mark.filePath());
+    const QByteArray target = followedLinks(path);
+    const QByteArray mark = saveMarkOf(target);
+    int error = 0;
+    const int markFd = lockedMark(mark, false, error);
+    // No save was interrupted, or the save is still under way in another program.
+    if (markFd < 0) return 0;
+    const int removed = removeNamedTemporary(markFd, target);
+    releaseMark(mark, markFd);
     return removed;
 }
 

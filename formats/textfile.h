@@ -33,13 +33,16 @@ TextFileRead readText(QIODevice& in, qint64 maxBytes);
 // waiting for a writer, and so is a file larger than maxBytes.
 TextFileRead readTextFile(const QString& path, qint64 maxBytes);
 
-// Replaces the file with `bytes` through a temporary file, so a failed or interrupted save
-// leaves the old one whole. While it saves, a mark ("velk.dat.~saving") stands beside the
-// file. On failure returns the system's description of the error.
+// Replaces the file with `bytes` through a temporary file beside it ("velk.dat.aB3dEf"), so a
+// failed or interrupted save leaves the old one whole: every write is checked, so a full disk
+// fails the save too. A link is followed. While it saves, a mark ("velk.dat.~saving") naming
+// the temporary file stands beside the file, locked against other programs. In a folder where
+// no new file may be made a writable file is written in place, never cut short before the new
+// bytes are known to fit. On failure returns the system's description of the error.
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes);
-// After a save of `path` was interrupted (its mark is still there), removes the temporary
-// file it may have left ("velk.dat.aBcDeF", written right after the mark) and the mark.
-// Returns how many temporary files were removed.
+// After a save of `path` was interrupted (its mark is still there and no program holds its
+// lock), removes the temporary file the mark names, and the mark. A mark whose save is still
+// under way is left alone. Returns how many temporary files were removed.
 int removeSaveLeftovers(const QString& path);
 
 // At most the first 40 characters of a value, then "…": enough to recognise it in a

@@ -223,6 +223,7 @@ private slots:
         // Killed after its temporary file was complete, before the rename.
         QFile mark(reg.path() + ".~saving");
         QVERIFY(mark.open(QIODevice::WriteOnly));
+        mark.write("registry.XyZabc");
         mark.close();
         QFile leftover(reg.path() + ".XyZabc");
         QVERIFY(leftover.open(QIODevice::WriteOnly));

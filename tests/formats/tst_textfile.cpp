@@ -5,10 +5,18 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +25,92 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
+QStringList filesIn(const QString& folder) {
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    names.sort();
+    return names;
+}
+
+// A disk of a few pages: a tmpfs mounted in a mount namespace of its own, which this process
+// reaches through the root of the program holding it. `whyNot` says what the machine refused.
+class TinyDisk {
+public:
+    explicit TinyDisk(int kib) {
+        const QString mount = QString("mount -t tmpfs -o size=%1k tiny \"$0\" && echo ready && "
+                                      "exec cat >/dev/null")
+                                  .arg(kib);
+        // Root makes a mount namespace directly; anyone else through a user namespace.
+        for (const QStringList& user : {QStringList(), QStringList{"--map-root-user"}}) {
+            holder_.start("unshare", QStringList{"--mount"} + user +
+                                         QStringList{"sh", "-c", mount, folder_.path()});
+            holder_.waitForReadyRead(10000);
+            if (holder_.readAll() == "ready\n") break;
+            holder_.closeWriteChannel();
+            holder_.waitForFinished(10000);
+            whyNot = QString::fromLocal8Bit(holder_.readAllStandardError()).trimmed();
+            if (whyNot.isEmpty()) whyNot = "unshare: " + holder_.errorString();
+        }
+        path = QString("/proc/%1/root%2").arg(holder_.processId()).arg(folder_.path());
+        struct statvfs disk {};
+        if (holder_.state() != QProcess::Running)
+            path.clear();
+        else if (::statvfs(QFile::encodeName(path).constData(), &disk) != 0 ||
+                 disk.f_blocks * disk.f_frsize > quint64(kib) * 1024) {
+            whyNot = "the disk cannot be reached through /proc";
+            path.clear();
+        }
+    }
+    ~TinyDisk() {
+        holder_.closeWriteChannel(); // the holder ends, and the disk with it
+        holder_.waitForFinished(10000);
+    }
+
+    QString path;
+    QString whyNot;
+
+private:
+    QTemporaryDir folder_;
+    QProcess holder_;
+};
+
+// Fills the disk `file` stands on but for `pagesLeft` pages.
+bool fillDisk(const QString& file, int pagesLeft) {
+    const int fd =
+        ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    const QByteArray page(4096, 'f');
+    off_t size = 0;
+    while (fd >= 0 && ::write(fd, page.constData(), page.size()) == page.size())
+        size += page.size();
+    const bool full = fd >= 0 && errno == ENOSPC && size >= pagesLeft * page.size() &&
+                      ::ftruncate(fd, size - pagesLeft * page.size()) == 0;
+    if (fd >= 0) ::close(fd);
+    return full;
+}
+
+// Root may add files to any folder; this thread does without that power while it lives.
+class WithoutOverride {
+public:
+    WithoutOverride() {
+        if (::syscall(SYS_capget, &header_, saved_) != 0) return;
+        __user_cap_data_struct less[2]{saved_[0], saved_[1]};
+        less[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+        dropped = ::syscall(SYS_capset, &header_, less) == 0;
+    }
+    ~WithoutOverride() {
+        if (dropped) ::syscall(SYS_capset, &header_, saved_);
+    }
+    bool dropped = false;
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+};
 
 } // namespace
 
@@ -30,7 +124,10 @@ private slots:
     void fifoIsRefusedWithoutWaiting();
     void bytesBeyondTheLimitAreRefused();
     void savesReplaceWholeFiles();
-    void removesOnlyLeftoversOfItsFile();
+    void aFullDiskFailsTheWholeSave_data();
+    void aFullDiskFailsTheWholeSave();
+    void removesOnlyTheTemporaryItsMarkNames_data();
+    void removesOnlyTheTemporaryItsMarkNames();
     void shortensLongValues_data();
     void shortensLongValues();
 };
@@ -131,40 +228,100 @@ void TestTextFile::savesReplaceWholeFiles() {
     QVERIFY(why && !why->isEmpty());
 }
 
-void TestTextFile::removesOnlyLeftoversOfItsFile() {
+void TestTextFile::aFullDiskFailsTheWholeSave_data() {
+    QTest::addColumn<int>("oldSize");
+    QTest::addColumn<int>("newSize");
+    QTest::addColumn<int>("pagesLeft");
+    QTest::addColumn<bool>("inPlace"); // in a folder where no new file may be made
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("velk.INI-sized, full disk") << 700 << 720 << 0 << false << false;
+    QTest::newRow("registry-sized, room for part of it") << 2000 << 6000 << 2 << false << false;
+    QTest::newRow("velk.INI-sized, room enough") << 700 << 720 << 4 << false << true;
+    QTest::newRow("in place, growing past the room") << 2000 << 9000 << 1 << true << false;
+    QTest::newRow("in place, shrinking on a full disk") << 720 << 700 << 0 << true << true;
+}
+
+void TestTextFile::aFullDiskFailsTheWholeSave() {
+    QFETCH(int, oldSize);
+    QFETCH(int, newSize);
+    QFETCH(int, pagesLeft);
+    QFETCH(bool, inPlace);
+    QFETCH(bool, fits);
+    TinyDisk disk(64);
+    if (disk.path.isEmpty()) QSKIP(qPrintable("no tiny disk can be made here: " + disk.whyNot));
+    const QString path = disk.path + "/velk.INI";
+    const QByteArray old(oldSize, 'o'), fresh(newSize, 'n');
+    writeFile(path, old);
+    QVERIFY(fillDisk(disk.path + "/filler", pagesLeft));
+
+    std::optional<QString> why;
+    if (inPlace) {
+        QVERIFY(QFile::setPermissions(disk.path, QFile::ReadOwner | QFile::ExeOwner));
+        WithoutOverride powerless;
+        if (::getuid() == 0 && !powerless.dropped) QSKIP("root cannot do without its powers");
+        why = writeFileAtomically(path, fresh);
+    } else {
+        why = writeFileAtomically(path, fresh);
+    }
+    QCOMPARE(readFile(path), fits ? fresh : old);
+    QCOMPARE(why, fits ? std::nullopt : std::optional(qt_error_string(ENOSPC)));
+    QCOMPARE(filesIn(disk.path), QStringList({"filler", "velk.INI"}));
+}
+
+void TestTextFile::removesOnlyTheTemporaryItsMarkNames_data() {
+    QTest::addColumn<QByteArray>("mark"); // what the mark holds; none without a mark
+    QTest::addColumn<bool>("saving");     // its save is still under way
+    QTest::addColumn<QStringList>("removed");
+    const QByteArray none;
+    const QByteArray empty("");
+    QTest::newRow("no interrupted save") << none << false << QStringList();
+    QTest::newRow("mark of an older version names nothing")
+        << empty << false << QStringList{"velk.dat.~saving"};
+    QTest::newRow("the temporary named in the mark")
+        << QByteArray("velk.dat.q1W2e3") << false
+        << QStringList{"velk.dat.q1W2e3", "velk.dat.~saving"};
+    QTest::newRow("a mark naming what no save makes")
+        << QByteArray("velk.dat") << false << QStringList{"velk.dat.~saving"};
+    QTest::newRow("a mark naming another file's temporary")
+        << QByteArray("velk.INI.AbCdEf") << false << QStringList{"velk.dat.~saving"};
+    QTest::newRow("a save still under way")
+        << QByteArray("velk.dat.q1W2e3") << true << QStringList();
+}
+
+void TestTextFile::removesOnlyTheTemporaryItsMarkNames() {
+    QFETCH(QByteArray, mark);
+    QFETCH(bool, saving);
+    QFETCH(QStringList, removed);
     QTemporaryDir dir;
     const QString target = dir.filePath("velk.dat");
-    auto files = [&dir] {
-        QStringList names = QDir(dir.path()).entryList(QDir::Files);
-        names.sort();
-        return names;
-    };
-    auto age = [&dir](const QString& name, int seconds) {
-        QFile f(dir.filePath(name));
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
-                              QFileDevice::FileModificationTime));
-    };
-    QStringList kept{"velk.dat",        "velk.dat.bak",     "velk.dat.Ab-dEf", "velk.dat.AbCdEfG",
-                     "velk.dat.q1W2e3", "xvelk.dat.AbCdEf", "velk.INI.AbCdEf", "velk.dat.backup"};
-    for (const QString& name : kept + QStringList{"velk.dat.AbCdEf", "velk.dat.zYxWvU"})
+    // A parent's own copies, one of them written the moment the save began.
+    const QStringList files{"velk.INI.AbCdEf", "velk.dat", "velk.dat.backup", "velk.dat.q1W2e3",
+                            "velk.dat.zYxWvU"};
+    for (const QString& name : files)
         writeFile(dir.filePath(name), "x");
-    age("velk.dat.backup", 3600); // the user's own, from an hour ago
+    QFile markFile(target + ".~saving");
+    if (!mark.isNull()) {
+        QVERIFY(markFile.open(QIODevice::WriteOnly));
+        QCOMPARE(markFile.write(mark), mark.size());
+        QVERIFY(markFile.flush());
+        if (saving) QCOMPARE(::flock(markFile.handle(), LOCK_EX), 0);
+    }
+    writeFile(dir.filePath("velk.dat.backup"), "written right after the mark");
 
-    // No save was interrupted: nothing is touched, whatever its name.
-    QCOMPARE(removeSaveLeftovers(target), 0);
-    QCOMPARE(files().size(), kept.size() + 2);
+    QCOMPARE(removeSaveLeftovers(target), int(removed.contains("velk.dat.q1W2e3")));
+    QStringList left = files + (mark.isNull() ? QStringList() : QStringList{"velk.dat.~saving"});
+    for (const QString& name : removed)
+        left.removeOne(name);
+    left.sort();
+    QCOMPARE(filesIn(dir.path()), left);
 
-    // A save was killed: its mark is left, and what it wrote soon after goes.
-    writeFile(dir.filePath("velk.dat.~saving"), "");
-    age("velk.dat.~saving", 1);
-    QCOMPARE(removeSaveLeftovers(target), 2);
-    kept.sort();
-    QCOMPARE(files(), kept);
-
-    // A successful save leaves neither a mark nor a temporary file.
+    // Once the save under way is over (here: killed), the next save clears what it left, and
+    // a successful save leaves neither a mark nor a temporary file.
+    markFile.close();
     QCOMPARE(writeFileAtomically(target, "new"), std::nullopt);
-    QCOMPARE(files(), kept);
+    left.removeOne("velk.dat.~saving");
+    if (saving) left.removeOne("velk.dat.q1W2e3");
+    QCOMPARE(filesIn(dir.path()), left);
 }
 
 void TestTextFile::shortensLongValues_data() {

@@ -24,11 +24,12 @@ void TestStartup::leftoversOfInterruptedSavesAreRemoved() {
                            "velk.dat.AbCdEfG"};
     for (const QString& name : kept)
         program.write(name, settingsText(delivered));
-    // Saves of all three killed after their temporary files were complete.
-    for (const char* name : {"velk.dat", "velk.INI", "animal.txt"})
-        program.write(QString(name) + ".~saving", "");
-    for (const char* name : {"velk.dat.AbCdEf", "velk.INI.xYzWvU", "animal.txt.QwErTy"})
+    // Saves of all three killed after their temporary files were complete; each one's mark
+    // names its temporary file.
+    for (const QString name : {"velk.dat.AbCdEf", "velk.INI.xYzWvU", "animal.txt.QwErTy"}) {
         program.write(name, "a complete file that was never renamed");
+        program.write(name.left(name.size() - 7) + ".~saving", name.toUtf8());
+    }
 
     RecordingUi ui;
     ProgramState state(ui);
