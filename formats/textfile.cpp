@@ -53,7 +53,7 @@ QByteArray saveMarkOf(const QByteArray& target) {
 QByteArray followedLinks(const QString& path) {
     QFileInfo file(path);
     for (int depth = 0; file.isSymLink(); ++depth) {
-        if (depth == 40) return QFile::encodeName(path); // a loop: the save then says so
+        if (depth == 40) return QFile::encodeName(path); // a loop of links: replaced
         file.setFile(file.symLinkTarget());
     }
     return QFile::encodeName(file.filePath());
@@ -61,6 +61,11 @@ QByteArray followedLinks(const QString& path) {
 
 QByteArray fileNameOf(const QByteArray& path) {
     return path.mid(path.lastIndexOf('/') + 1);
+}
+
+// "" or the folder with its trailing slash.
+QByteArray folderOf(const QByteArray& path) {
+    return path.left(path.lastIndexOf('/') + 1);
 }
 
 // Writes all of `bytes` at `offset`; 0, or why not.
@@ -91,6 +96,8 @@ int lockWithin(int fd, int waitMs) {
     const QDeadlineTimer deadline(waitMs);
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
+        // A file system without locks saves as it did before there were any.
+        if (error == ENOLCK || error == EOPNOTSUPP) return 0;
         if ((error != EWOULDBLOCK && error != EINTR) || deadline.hasExpired()) return error;
         ::usleep(2000);
     }
@@ -115,8 +122,8 @@ int lockedMark(const QByteArray& mark, bool save, int& error) {
         }
         // The save before may have removed its mark as it ended: only the mark still standing
         // at that name counts.
-        struct stat locked {
-        }, named{};
+        struct stat locked {};
+        struct stat named {};
         if (::fstat(fd, &locked) == 0 && ::stat(mark.constData(), &named) == 0 &&
             locked.st_dev == named.st_dev && locked.st_ino == named.st_ino)
             return fd;
@@ -146,10 +153,7 @@ int removeNamedTemporary(int markFd, const QByteArray& target) {
     const ssize_t got = ::pread(markFd, buffer, sizeof buffer, 0);
     const QByteArray name(buffer, qMax<ssize_t>(got, 0));
     if (!isTemporaryName(name, target)) return 0;
-    return ::unlink((target.left(target.size() - fileNameOf(target).size()) + name).constData()) ==
-                   0
-               ? 1
-               : 0;
+    return ::unlink((folderOf(target) + name).constData()) == 0 ? 1 : 0;
 }
 
 // Makes a new temporary file beside `target`, its name written into the mark before it exists.
@@ -265,6 +269,8 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
     struct stat old {};
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) return qt_error_string(EISDIR);
+    // A device or a FIFO, even behind a link, is never replaced by a file.
+    if (exists && !S_ISREG(old.st_mode)) return QString("it is not a regular file");
     // A file made read-only stays as it is.
     if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
         return qt_error_string(errno);

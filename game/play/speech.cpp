@@ -1,9 +1,11 @@
 #include "speech.h"
 
+#include "formats/textfile.h"
 #include "knowledge/ui.h"
 #include "knowledge/voice.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -20,6 +22,31 @@ QString wordsInCapitals(QString line) {
         line.replace(m.capturedStart() + 1, m.capturedLength() - 1, m.captured().mid(1).toLower());
     }
     return line;
+}
+
+// The settings file `ini` with `key` set to `value` among its general settings (those under
+// "[General]" or before any section); every other line stays as it was.
+QString withGeneralValue(const QString& ini, const QString& key, const QString& value) {
+    QStringList lines = ini.split('\n');
+    if (lines.back().isEmpty()) lines.removeLast();
+    const QString line = key + '=' + value;
+    bool general = true;
+    qsizetype header = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString text = lines[i].trimmed();
+        if (text.startsWith('[')) {
+            general = text.compare("[General]", Qt::CaseInsensitive) == 0;
+            if (general && header < 0) header = i;
+        } else if (general && text.section('=', 0, 0).trimmed() == key) {
+            lines[i] = line;
+            return lines.join('\n') + '\n';
+        }
+    }
+    if (header >= 0)
+        lines.insert(header + 1, line);
+    else
+        lines = QStringList{"[General]", line} + lines;
+    return lines.join('\n') + '\n';
 }
 
 QString lineForTheEar(QString line) {
@@ -86,10 +113,17 @@ QString Speech::forTheEar(const QString& text) {
 
 void Speech::store() {
     if (file_.isEmpty()) return;
-    QSettings file(file_, QSettings::IniFormat);
-    file.setValue(readAloudKey, on_);
-    file.sync();
-    if (file.status() != QSettings::NoError)
+    // Through the game's own writer: QSettings, on a full disk, empties the file and reports
+    // success. A file that is there but cannot be read is left as it is.
+    const TextFileRead old = readTextFile(file_, settingsFileMaxBytes);
+    bool kept = false;
+    if (old.text || old.missing) {
+        QDir().mkpath(QFileInfo(file_).absolutePath());
+        const QString text =
+            withGeneralValue(old.text.value_or(QString()), readAloudKey, on_ ? "true" : "false");
+        kept = !writeFileAtomically(file_, text.toUtf8());
+    }
+    if (!kept)
         ui_.message("The choice to read aloud could not be kept in " +
                     QDir::toNativeSeparators(file_) + ". It holds until the game ends.");
 }

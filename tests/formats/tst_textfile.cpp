@@ -1,11 +1,11 @@
 #include "formats/textfile.h"
+#include "tinydisk.h"
 
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,7 +14,6 @@
 #include <linux/capability.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -35,62 +34,6 @@ QStringList filesIn(const QString& folder) {
     QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     names.sort();
     return names;
-}
-
-// A disk of a few pages: a tmpfs mounted in a mount namespace of its own, which this process
-// reaches through the root of the program holding it. `whyNot` says what the machine refused.
-class TinyDisk {
-public:
-    explicit TinyDisk(int kib) {
-        const QString mount = QString("mount -t tmpfs -o size=%1k tiny \"$0\" && echo ready && "
-                                      "exec cat >/dev/null")
-                                  .arg(kib);
-        // Root makes a mount namespace directly; anyone else through a user namespace.
-        for (const QStringList& user : {QStringList(), QStringList{"--map-root-user"}}) {
-            holder_.start("unshare", QStringList{"--mount"} + user +
-                                         QStringList{"sh", "-c", mount, folder_.path()});
-            holder_.waitForReadyRead(10000);
-            if (holder_.readAll() == "ready\n") break;
-            holder_.closeWriteChannel();
-            holder_.waitForFinished(10000);
-            whyNot = QString::fromLocal8Bit(holder_.readAllStandardError()).trimmed();
-            if (whyNot.isEmpty()) whyNot = "unshare: " + holder_.errorString();
-        }
-        path = QString("/proc/%1/root%2").arg(holder_.processId()).arg(folder_.path());
-        struct statvfs disk {};
-        if (holder_.state() != QProcess::Running)
-            path.clear();
-        else if (::statvfs(QFile::encodeName(path).constData(), &disk) != 0 ||
-                 disk.f_blocks * disk.f_frsize > quint64(kib) * 1024) {
-            whyNot = "the disk cannot be reached through /proc";
-            path.clear();
-        }
-    }
-    ~TinyDisk() {
-        holder_.closeWriteChannel(); // the holder ends, and the disk with it
-        holder_.waitForFinished(10000);
-    }
-
-    QString path;
-    QString whyNot;
-
-private:
-    QTemporaryDir folder_;
-    QProcess holder_;
-};
-
-// Fills the disk `file` stands on but for `pagesLeft` pages.
-bool fillDisk(const QString& file, int pagesLeft) {
-    const int fd =
-        ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    const QByteArray page(4096, 'f');
-    off_t size = 0;
-    while (fd >= 0 && ::write(fd, page.constData(), page.size()) == page.size())
-        size += page.size();
-    const bool full = fd >= 0 && errno == ENOSPC && size >= pagesLeft * page.size() &&
-                      ::ftruncate(fd, size - pagesLeft * page.size()) == 0;
-    if (fd >= 0) ::close(fd);
-    return full;
 }
 
 // Root may add files to any folder; this thread does without that power while it lives.
@@ -226,6 +169,14 @@ void TestTextFile::savesReplaceWholeFiles() {
     QVERIFY(QDir(dir.path()).mkdir("blocked"));
     const auto why = writeFileAtomically(dir.filePath("blocked"), "new");
     QVERIFY(why && !why->isEmpty());
+
+    // A link to a device (here a FIFO, to spare the machine's) keeps what it points at.
+    const QString fifo = dir.filePath("fifo");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QFile::link(fifo, dir.filePath("player.ini")));
+    QCOMPARE(writeFileAtomically(dir.filePath("player.ini"), "new"), "it is not a regular file");
+    struct stat info {};
+    QVERIFY(::stat(QFile::encodeName(fifo).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
 }
 
 void TestTextFile::aFullDiskFailsTheWholeSave_data() {
@@ -254,15 +205,14 @@ void TestTextFile::aFullDiskFailsTheWholeSave() {
     writeFile(path, old);
     QVERIFY(fillDisk(disk.path + "/filler", pagesLeft));
 
-    std::optional<QString> why;
+    std::optional<WithoutOverride> powerless;
     if (inPlace) {
         QVERIFY(QFile::setPermissions(disk.path, QFile::ReadOwner | QFile::ExeOwner));
-        WithoutOverride powerless;
-        if (::getuid() == 0 && !powerless.dropped) QSKIP("root cannot do without its powers");
-        why = writeFileAtomically(path, fresh);
-    } else {
-        why = writeFileAtomically(path, fresh);
+        powerless.emplace();
+        if (::getuid() == 0 && !powerless->dropped) QSKIP("root cannot do without its powers");
     }
+    const auto why = writeFileAtomically(path, fresh);
+    powerless.reset();
     QCOMPARE(readFile(path), fits ? fresh : old);
     QCOMPARE(why, fits ? std::nullopt : std::optional(qt_error_string(ENOSPC)));
     QCOMPARE(filesIn(disk.path), QStringList({"filler", "velk.INI"}));

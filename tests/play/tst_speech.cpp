@@ -3,6 +3,7 @@
 #include "recordingui.h"
 #include "recordingvoice.h"
 #include "testfolder.h"
+#include "tinydisk.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -35,6 +36,7 @@ private slots:
     void switchingOnSaysSoAndOffStops();
     void withoutAVoiceNothingIsSaid();
     void theChoiceIsKeptInThePlayersOwnFile();
+    void aChoiceThatCannotBeKeptIsReported_data();
     void aChoiceThatCannotBeKeptIsReported();
     void theScoreBoardIsReadAsItOpens();
 };
@@ -130,17 +132,49 @@ void TestSpeech::theChoiceIsKeptInThePlayersOwnFile() {
     next.state.speech.load(file);
     QVERIFY(next.state.speech.on());
     QVERIFY(!QFile::exists(s.folder.file("velk.INI")));
+
+    // Whatever else the file holds stays, a key of the same name elsewhere too.
+    writeFile(file, "; the player's note\r\n[Other]\r\nreadAloud=true\r\nvoice=low\r\n");
+    next.state.speech.load(file);
+    QVERIFY(next.state.speech.setOn(true));
+    QVERIFY(next.state.speech.setOn(false));
+    QCOMPARE(readFile(file), "[General]\nreadAloud=false\n; the player's note\r\n[Other]\r\n"
+                             "readAloud=true\r\nvoice=low\r\n");
+}
+
+void TestSpeech::aChoiceThatCannotBeKeptIsReported_data() {
+    QTest::addColumn<bool>("fullDisk"); // or a file where the folder should be
+    QTest::newRow("no folder for it") << false;
+    QTest::newRow("a full disk") << true;
 }
 
 void TestSpeech::aChoiceThatCannotBeKeptIsReported() {
+    QFETCH(bool, fullDisk);
     Spoken s(false);
+    std::optional<TinyDisk> disk;
+    if (fullDisk) disk.emplace(64);
+    if (disk && disk->path.isEmpty())
+        QSKIP(qPrintable("no tiny disk can be made here: " + disk->whyNot));
     s.folder.write("blocked", "a file where the folder should be");
-    s.state.speech.load(s.folder.file("blocked/player.ini"));
+    const QString file = disk ? disk->path + "/player.ini" : s.folder.file("blocked/player.ini");
+    // The player's file holds more than a page, and the disk has room for less.
+    const QByteArray before = "[General]\nreadAloud=false\n[Notes]\nnote=" + QByteArray(5000, 'x');
+    if (fullDisk) {
+        s.folder.write("player.ini", before);
+        QVERIFY(QFile::copy(s.folder.file("player.ini"), file));
+        QVERIFY(fillDisk(disk->path + "/filler", 1));
+    }
+    s.state.speech.load(file);
     QVERIFY(s.state.speech.setOn(true));
     QCOMPARE(s.ui.messages.size(), 1);
     QVERIFY(s.ui.messages[0].startsWith("The choice to read aloud could not be kept in "));
     QVERIFY(s.ui.messages[0].endsWith("It holds until the game ends."));
     QVERIFY(s.state.speech.on());
+    if (fullDisk) {
+        QFile kept(file);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), before);
+    }
 }
 
 // Read as the board opens, never after it has closed; the score is the new one.
