@@ -160,8 +160,7 @@ void TestSpeech::aChoiceThatCannotBeKeptIsReported() {
     // The player's file holds more than a page, and the disk has room for less.
     const QByteArray before = "[General]\nreadAloud=false\n[Notes]\nnote=" + QByteArray(5000, 'x');
     if (fullDisk) {
-        s.folder.write("player.ini", before);
-        QVERIFY(QFile::copy(s.folder.file("player.ini"), file));
+        writeFile(file, before);
         QVERIFY(fillDisk(disk->path + "/filler", 1));
     }
     s.state.speech.load(file);
@@ -170,11 +169,7 @@ void TestSpeech::aChoiceThatCannotBeKeptIsReported() {
     QVERIFY(s.ui.messages[0].startsWith("The choice to read aloud could not be kept in "));
     QVERIFY(s.ui.messages[0].endsWith("It holds until the game ends."));
     QVERIFY(s.state.speech.on());
-    if (fullDisk) {
-        QFile kept(file);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), before);
-    }
+    if (fullDisk) QCOMPARE(readFile(file), before);
 }
 
 // Read as the board opens, never after it has closed; the score is the new one.
