@@ -1,5 +1,6 @@
 #include "speech.h"
 
+#include "formats/textfile.h"
 #include "knowledge/ui.h"
 #include "knowledge/voice.h"
 
@@ -10,6 +11,16 @@
 
 namespace {
 constexpr char readAloudKey[] = "readAloud";
+// The file holds one line.
+constexpr qint64 playerFileMaxBytes = 64 * 1024;
+
+// Whether QSettings may read and rewrite the file. Anything odd in its place (a FIFO, a
+// device, a file of megabytes) is neither read nor replaced: it may be something the player
+// wants back, and the choice then lasts for the run.
+bool usable(const QString& fileName) {
+    const auto problem = regularFileProblem(fileName, playerFileMaxBytes);
+    return !problem || problem->missing;
+}
 
 // "GREAT WHITE SHARK" is three words, not letters to spell.
 QString wordsInCapitals(QString line) {
@@ -40,7 +51,8 @@ void Speech::attach(Voice& voice) {
 void Speech::load(const QString& fileName) {
     file_ = fileName;
     // A file that cannot be read leaves reading off, as on a first start.
-    on_ = QSettings(file_, QSettings::IniFormat).value(readAloudKey, false).toBool();
+    on_ =
+        usable(file_) && QSettings(file_, QSettings::IniFormat).value(readAloudKey, false).toBool();
     emit changed();
 }
 
@@ -86,10 +98,12 @@ QString Speech::forTheEar(const QString& text) {
 
 void Speech::store() {
     if (file_.isEmpty()) return;
-    QSettings file(file_, QSettings::IniFormat);
-    file.setValue(readAloudKey, on_);
-    file.sync();
-    if (file.status() != QSettings::NoError)
-        ui_.message("The choice to read aloud could not be kept in " +
-                    QDir::toNativeSeparators(file_) + ". It holds until the game ends.");
+    if (usable(file_)) {
+        QSettings file(file_, QSettings::IniFormat);
+        file.setValue(readAloudKey, on_);
+        file.sync();
+        if (file.status() == QSettings::NoError) return;
+    }
+    ui_.message("The choice to read aloud could not be kept in " + QDir::toNativeSeparators(file_) +
+                ". It holds until the game ends.");
 }
