@@ -17,8 +17,9 @@ namespace {
 // take minutes and gigabytes.
 constexpr qint64 pictureMaxBytes = 32 * 1024 * 1024;
 constexpr int pictureMaxSide = 8192;
-constexpr qint64 pictureMaxPixels = 32 * 1024 * 1024;
-// For a decoder that allocates more than the size it reported: 32 mega pixels of 4 bytes.
+constexpr qint64 pictureMaxPixels = 32'000'000;
+// For a decoder that allocates more than the size it reported: 32 million pixels of 4 bytes.
+// Qt keeps it for the whole program, whatever the desktop set; every picture comes here.
 constexpr int decodeMaxMegabytes = 128;
 
 bool sensibleSize(QSize size) {
