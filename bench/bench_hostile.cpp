@@ -1,16 +1,23 @@
 // Hostile files: how long and how much memory the readers take for what was once slow or
 // huge. A property bag of 65,536 keys (once 28 s), a 300 MB velk.dat (once 0.94 GB and 5 s),
-// a value of a million digits in a message (once a box 32,767 px high).
+// a value of a million digits in a message (once a box 32,767 px high), a 200 MB player.ini
+// (once 17 s before the menu), a picture claiming 60000 x 60000 pixels (once minutes where
+// Qt's own limit was lifted).
 #include "formats/textfile.h"
 #include "framework/propertybag.h"
 #include "knowledge/animalfile.h"
+#include "play/speech.h"
+#include "shell/picturebox.h"
 #include "silentui.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -39,7 +46,8 @@ void report(const char* what, const QElapsedTimer& t, const QString& detail) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     CountingUi ui;
@@ -71,5 +79,38 @@ int main(int argc, char** argv) {
     const QString message = readAnimals(in, *kb);
     report("velk.dat with a number of 10^6 digits", t,
            QString("message of %1 characters").arg(message.size()));
+
+    {
+        QFile ini("player.ini");
+        ini.open(QIODevice::WriteOnly);
+        ini.write("[General]\nreadAloud=true\n");
+        ini.resize(200LL * 1024 * 1024);
+    }
+    Speech speech(ui);
+    t.start();
+    speech.load("player.ini");
+    report("player.ini of 200 MB at start", t, speech.on() ? "read" : "left unread");
+
+    // A small picture whose header claims 60000 x 60000 pixels, with Qt's own limit lifted.
+    QImage small(24, 16, QImage::Format_RGB32);
+    small.fill(Qt::darkGreen);
+    QByteArray jpeg;
+    QBuffer out(&jpeg);
+    out.open(QIODevice::WriteOnly);
+    small.save(&out, "JPG");
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    for (qsizetype at : {frame + 5, frame + 7}) {
+        jpeg[at] = char(60000 >> 8);
+        jpeg[at + 1] = char(60000 & 0xFF);
+    }
+    {
+        QFile picture("huge.jpg");
+        picture.open(QIODevice::WriteOnly);
+        picture.write(jpeg);
+    }
+    QImageReader::setAllocationLimit(0);
+    t.start();
+    const QPixmap shown = readPicture("huge.jpg", QSize(400, 300), 1);
+    report("picture claiming 60000 x 60000 pixels", t, shown.isNull() ? "refused" : "decoded");
     return 0;
 }

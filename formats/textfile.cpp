@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <limits>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -211,9 +212,69 @@ std::optional<QString> writeInPlace(const QByteArray& target, const QByteArray& 
     return qt_error_string(error);
 }
 
-// Opens without blocking, so a FIFO with no writer cannot hang the caller.
-int openForReading(const QString& path) {
-    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+// Opens `path` with `flags` and never waits: a FIFO without a writer (or a reader) gives way at
+// once. Anything but a regular file is refused before it is opened, since opening a device
+// may already do something, and checked again once open, in case it was swapped meanwhile.
+int openRegular(const QString& path, int flags, qint64 maxBytes, FileProblem& problem) {
+    const QByteArray name = QFile::encodeName(path);
+    auto refuse = [&problem](const struct stat& info) {
+        if (S_ISDIR(info.st_mode))
+            problem.error = "it is a folder";
+        else if (!S_ISREG(info.st_mode))
+            problem.error = "it is not a regular file";
+        return !problem.error.isEmpty();
+    };
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0) {
+        if (refuse(info)) return -1;
+    } else if (errno != ENOENT || !(flags & O_CREAT)) {
+        problem = {qt_error_string(errno), errno == ENOENT};
+        return -1;
+    }
+    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        problem = {qt_error_string(errno), errno == ENOENT};
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0)
+        problem.error = qt_error_string(errno);
+    else if (!refuse(info) && info.st_size > maxBytes)
+        problem.error = tooLarge(maxBytes);
+    if (problem.error.isEmpty()) return fd;
+    ::close(fd);
+    return -1;
+}
+
+// Bytes to the end of `in`; nothing when there are more than maxBytes. Read in pieces: a
+// buffer of the largest size allowed would cost every small file megabytes.
+std::optional<QByteArray> readBytes(QIODevice& in, qint64 maxBytes) {
+    QByteArray bytes;
+    if (!in.isSequential() && in.size() - in.pos() > maxBytes) return std::nullopt;
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece = in.read(64 * 1024);
+        if (piece.isEmpty()) break;
+        bytes += piece;
+    }
+    if (bytes.size() > maxBytes) return std::nullopt;
+    return bytes;
+}
+
+std::optional<QString> writeAtEnd(const QString& path, const QByteArray& bytes, bool emptyFirst) {
+    FileProblem problem;
+    const int fd = openRegular(path, O_WRONLY | O_APPEND | O_CREAT,
+                               std::numeric_limits<qint64>::max(), problem);
+    if (fd < 0) return problem.error;
+    bool written = !emptyFirst || ::ftruncate(fd, 0) == 0;
+    for (qsizetype done = 0; written && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        written = n > 0;
+        done += n;
+    }
+    std::optional<QString> why;
+    if (!written) why = qt_error_string(errno);
+    if (::close(fd) != 0 && !why) why = qt_error_string(errno);
+    return why;
 }
 
 } // namespace
@@ -227,41 +288,58 @@ QString decodeText(QByteArray bytes) {
     return fromWindows1252(bytes);
 }
 
-TextFileRead readText(QIODevice& in, qint64 maxBytes) {
-    // Reading in pieces: a buffer of the largest size allowed would cost every small file
-    // megabytes.
-    QByteArray bytes;
-    if (!in.isSequential() && in.size() - in.pos() > maxBytes) return failure(tooLarge(maxBytes));
-    while (bytes.size() <= maxBytes) {
-        const QByteArray piece = in.read(64 * 1024);
-        if (piece.isEmpty()) break;
-        bytes += piece;
+std::optional<FileProblem> openRegularFile(const QString& path, qint64 maxBytes, QFile& file) {
+    FileProblem problem;
+    const int fd = openRegular(path, O_RDONLY, maxBytes, problem);
+    if (fd < 0) return problem;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileProblem{file.errorString()};
     }
-    if (bytes.size() > maxBytes) return failure(tooLarge(maxBytes));
+    return std::nullopt;
+}
+
+std::optional<FileProblem> regularFileProblem(const QString& path, qint64 maxBytes) {
+    QFile file;
+    return openRegularFile(path, maxBytes, file);
+}
+
+TextFileRead readText(QIODevice& in, qint64 maxBytes) {
+    std::optional<QByteArray> bytes = readBytes(in, maxBytes);
+    if (!bytes) return failure(tooLarge(maxBytes));
     TextFileRead r;
-    r.text = decodeText(bytes);
+    r.text = decodeText(std::move(*bytes));
     return r;
 }
 
 TextFileRead readTextFile(const QString& path, qint64 maxBytes) {
-    const int fd = openForReading(path);
-    if (fd < 0) return failure(qt_error_string(errno), errno == ENOENT);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const bool folder = S_ISDIR(info.st_mode);
-        ::close(fd);
-        return failure(folder ? "it is a folder" : "it is not a regular file");
-    }
-    if (info.st_size > maxBytes) {
-        ::close(fd);
-        return failure(tooLarge(maxBytes));
-    }
+    FileRead read = readFileBytes(path, maxBytes);
+    if (!read.bytes) return failure(read.error, read.missing);
+    TextFileRead r;
+    r.text = decodeText(std::move(*read.bytes));
+    return r;
+}
+
+FileRead readFileBytes(const QString& path, qint64 maxBytes) {
+    FileRead r;
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return failure(file.errorString());
+    if (const auto problem = openRegularFile(path, maxBytes, file)) {
+        r.error = problem->error;
+        r.missing = problem->missing;
+        return r;
     }
-    return readText(file, maxBytes);
+    // The file may have grown since it was opened.
+    r.bytes = readBytes(file, maxBytes);
+    if (!r.bytes) r.error = tooLarge(maxBytes);
+    return r;
+}
+
+std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes) {
+    return writeAtEnd(path, bytes, false);
+}
+
+std::optional<QString> emptyFile(const QString& path) {
+    return writeAtEnd(path, {}, true);
 }
 
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {

@@ -23,7 +23,9 @@ QList<RegisteredControl> registeredControls(const RegistryData& data) {
 }
 
 QImage toolboxBitmap(const RegisteredControl& control) {
-    if (control.bitmap.isEmpty()) return QImage();
+    // Only a resource of the library: a registry that names a file (a FIFO, a huge picture)
+    // cannot stall the toolbox.
+    if (!control.bitmap.startsWith(QLatin1Char(':'))) return QImage();
     ControlLibrary library(control.library);
     if (!library.load(nullptr)) return QImage();
     // Decoded into memory of its own while the library's resources are there.

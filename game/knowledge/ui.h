@@ -13,8 +13,8 @@ public:
     virtual void message(const QString& text) = 0;
     // A message box with OK and Cancel; true for OK.
     virtual bool confirm(const QString& title, const QString& text) = 0;
-    // Opens a text file in the desktop's text viewer and returns at once; a viewer that
-    // cannot be started is quietly left alone.
+    // Opens a text file in the desktop's text viewer and returns at once; a file that cannot
+    // be shown (missing, not a regular file, far too large) is reported instead.
     virtual void openTextViewer(const QString& fileName) = 0;
 
     // The modal windows of a game. Each returns when its window has closed; every window is

@@ -1,11 +1,14 @@
 #include "gamefolders.h"
 
+#include "formats/textfile.h"
 #include "knowledge/ui.h"
 #include "play/settingsfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,10 +23,12 @@ QString copyIfMissing(const GameFolders& folders, const QString& name) {
     const QString target = QDir(folders.work).filePath(name);
     const QString source = QDir(folders.delivered).filePath(name);
     if (QFileInfo::exists(target) || !QFileInfo::exists(source)) return {};
-    QFile file(source);
-    if (file.copy(target) && QFile::setPermissions(target, ownCopy)) return {};
-    return QString("%1 could not be copied to %2: %3")
-        .arg(source, folders.work, file.errorString());
+    // Read as the game reads it later: what it would refuse then is not copied now.
+    const FileRead read = readFileBytes(source, std::max(animalFileMaxBytes, settingsFileMaxBytes));
+    std::optional<QString> why = read.bytes ? writeFileAtomically(target, *read.bytes) : read.error;
+    if (!why && !QFile::setPermissions(target, ownCopy)) why = "its permissions could not be set";
+    if (!why) return {};
+    return QString("%1 could not be copied to %2: %3").arg(source, folders.work, *why);
 }
 
 } // namespace

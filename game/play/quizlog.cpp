@@ -1,23 +1,18 @@
 #include "quizlog.h"
 
+#include "formats/textfile.h"
 #include "knowledge/ui.h"
 #include "play/programstate.h"
 
-#include <QFile>
-
-// A log that cannot be written is no reason to stop a child's game: the game goes on.
+// A log that cannot be written is no reason to stop a child's game: the game goes on, and
+// anything odd in the log's place (a FIFO nobody reads, a device) is left alone.
 
 void clearLog(ProgramState&) {
-    QFile file(quizLogFileName);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.close();
+    emptyFile(quizLogFileName);
 }
 
 void logLine(ProgramState& state, const QString& text, int level, int showBox) {
     if (level < state.settings.logLevel) return;
-    QFile file(quizLogFileName);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        file.write((text + crlf).toUtf8());
-        file.close();
-    }
+    appendToFile(quizLogFileName, (text + crlf).toUtf8());
     if (showBox == 1) state.ui.message(text);
 }

@@ -12,6 +12,16 @@
 
 namespace {
 constexpr char readAloudKey[] = "readAloud";
+// The file holds one line.
+constexpr qint64 playerFileMaxBytes = 64 * 1024;
+
+// Whether the file may be read and rewritten. Anything odd in its place (a FIFO, a
+// device, a file of megabytes) is neither read nor replaced: it may be something the player
+// wants back, and the choice then lasts for the run.
+bool usable(const QString& fileName) {
+    const auto problem = regularFileProblem(fileName, playerFileMaxBytes);
+    return !problem || problem->missing;
+}
 
 // "GREAT WHITE SHARK" is three words, not letters to spell.
 QString wordsInCapitals(QString line) {
@@ -67,7 +77,8 @@ void Speech::attach(Voice& voice) {
 void Speech::load(const QString& fileName) {
     file_ = fileName;
     // A file that cannot be read leaves reading off, as on a first start.
-    on_ = QSettings(file_, QSettings::IniFormat).value(readAloudKey, false).toBool();
+    on_ =
+        usable(file_) && QSettings(file_, QSettings::IniFormat).value(readAloudKey, false).toBool();
     emit changed();
 }
 
@@ -115,7 +126,7 @@ void Speech::store() {
     if (file_.isEmpty()) return;
     // Through the game's own writer: QSettings, on a full disk, empties the file and reports
     // success. A file that is there but cannot be read is left as it is.
-    const TextFileRead old = readTextFile(file_, settingsFileMaxBytes);
+    const TextFileRead old = readTextFile(file_, playerFileMaxBytes);
     bool kept = false;
     if (old.text || old.missing) {
         QDir().mkpath(QFileInfo(file_).absolutePath());

@@ -32,6 +32,11 @@ bool MessageBoxUi::confirm(const QString& title, const QString& text) {
 void MessageBoxUi::openTextViewer(const QString& fileName) {
     // The viewer runs beside the game, never waited for; only its failure is heard of.
     const QString path = QFileInfo(fileName).absoluteFilePath();
+    // A viewer would wait on a FIFO or read a device without end, and its fallback with it.
+    if (const QString problem = TextWindow::problem(path); !problem.isEmpty()) {
+        message(problem);
+        return;
+    }
     const QPointer<QWidget> parent = ownerWindow();
     auto* viewer = new QProcess(qApp);
     QObject::connect(viewer, &QProcess::errorOccurred, viewer,

@@ -1,14 +1,42 @@
 #include "picturebox.h"
 
+#include "formats/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+namespace {
+
+// The game's own pictures are a few hundred pixels and tens of kilobytes; a parent's photo may
+// be a few thousand pixels. Anything far beyond is refused before it is decoded, which would
+// take minutes and gigabytes.
+constexpr qint64 pictureMaxBytes = 32 * 1024 * 1024;
+constexpr int pictureMaxSide = 8192;
+constexpr qint64 pictureMaxPixels = 32'000'000;
+// For a decoder that allocates more than the size it reported: 32 million pixels of 4 bytes.
+// Qt keeps it for the whole program, whatever the desktop set; every picture comes here.
+constexpr int decodeMaxMegabytes = 128;
+
+bool sensibleSize(QSize size) {
+    return size.isValid() && size.width() <= pictureMaxSide && size.height() <= pictureMaxSide &&
+           qint64(size.width()) * size.height() <= pictureMaxPixels;
+}
+
+} // namespace
+
 QPixmap readPicture(const QString& fileName, QSize size, qreal ratio) {
     if (fileName.isEmpty() || size.isEmpty()) return {};
-    QImageReader reader(fileName);
+    QFile file;
+    if (openRegularFile(fileName, pictureMaxBytes, file)) return {};
+    QImageReader::setAllocationLimit(decodeMaxMegabytes);
+    // The name's ending tells the decoder, as it would for the name itself.
+    QImageReader reader(&file, QFileInfo(fileName).suffix().toLower().toLatin1());
+    if (!sensibleSize(reader.size())) return {};
     reader.setAutoTransform(true);
     // Decoding at the shown size costs a fraction of decoding whole and scaling after.
     reader.setScaledSize(size * ratio);

@@ -3,7 +3,8 @@
 #include "shell/formhelpers.h"
 #include "shell/messagebox.h"
 
-#include <QFile>
+#include "formats/textfile.h"
+
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -11,11 +12,26 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+namespace {
+
+// The help is a few pages; a file far larger is not meant to be read in a window.
+constexpr qint64 textMaxBytes = 1024 * 1024;
+
+QString cannotOpen(const QString& fileName, const QString& why) {
+    return QString("%1 could not be opened: %2").arg(fileName, why);
+}
+
+} // namespace
+
+QString TextWindow::problem(const QString& fileName) {
+    const auto problem = regularFileProblem(fileName, textMaxBytes);
+    return problem ? cannotOpen(fileName, problem->error) : QString();
+}
+
 QString TextWindow::open(const QString& fileName, QWidget* parent) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString("%1 could not be opened: %2").arg(fileName, file.errorString());
-    auto* window = new TextWindow(fileName, QString::fromUtf8(file.readAll()), parent);
+    const TextFileRead read = readTextFile(fileName, textMaxBytes);
+    if (!read.text) return cannotOpen(fileName, read.error);
+    auto* window = new TextWindow(fileName, *read.text, parent);
     window->show();
     window->raise();
     window->activateWindow();

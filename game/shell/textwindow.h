@@ -11,6 +11,9 @@ class TextWindow : public QWidget {
 public:
     // Empty when the file was shown, otherwise why it could not be read.
     static QString open(const QString& fileName, QWidget* parent);
+    // Why open() would refuse the file (not a regular file, far too large, missing), without
+    // reading it; empty when it would not.
+    static QString problem(const QString& fileName);
 
 private:
     TextWindow(const QString& fileName, const QString& text, QWidget* parent);
