@@ -3,6 +3,7 @@
 #include "play/programstate.h"
 #include "shell/formhelpers.h"
 #include "shell/messagebox.h"
+#include "shell/presses.h"
 #include "shell/readaloud.h"
 #include "shell/twips.h"
 #include "shell/updown.h"
@@ -83,9 +84,9 @@ void SetupForm::createControls() {
     cmdok->setDefault(true);
     auto* cmdmakeq =
         button(this, "cmdmakeq", "Make online questions", twipsRect(4080, 5520, 2295, 375));
-    connect(cmdEdit, &QPushButton::clicked, this, [this] { screen_.editAnimals(); });
-    connect(cmdok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdmakeq, &QPushButton::clicked, this, [this] { screen_.makeOnlineQuestions(); });
+    onClick(cmdEdit, this, [this] { screen_.editAnimals(); });
+    onClick(cmdok, this, [this] { accept(); });
+    onClick(cmdmakeq, this, [this] { screen_.makeOnlineQuestions(); });
 }
 
 void SetupForm::createDifficultyFrame() {
@@ -123,7 +124,7 @@ UpDown* SetupForm::spinner(QWidget* parent, SetupScreen::Box box, const char* na
     updown->setObjectName(name);
     updown->setGeometry(where);
     updown->setAccessibleName(edit->accessibleName());
-    connect(updown, &UpDown::stepped, this,
+    onPress(updown, &UpDown::stepped, this,
             [this, box](int delta) { boxes_[box]->setText(screen_.stepped(box, delta)); });
     return updown;
 }
