@@ -152,24 +152,33 @@ void SetupForm::createReadAloud() {
     readAloud_->setObjectName("chkReadAloud");
     readAloud_->setGeometry(twipsRect(120, 3120, 2295, 495));
     readAloud_->setFont(sansFont(9.75, true));
-    connect(readAloud_, &QCheckBox::toggled, this, [this](bool on) {
+    onToggle(readAloud_, this, [this](bool on) {
         speech_.setOn(on);
         showReadAloud(); // a refusal shows at once
     });
+    noVoice_ = label(this, "lblNoVoice", {}, twipsRect(120, 3630, 2295, 1110));
+    noVoice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(&speech_, &Speech::changed, this, &SetupForm::showReadAloud);
     showReadAloud();
+    // Asked now, not at start-up: a computer without a voice shows it here before the box
+    // is ever ticked.
+    speech_.probe();
 }
 
-// Greyed out, and saying why, where the computer has no voice to read with.
+// Greyed out, and saying why in words on the screen, where the computer has no voice to read
+// with: a disabled box takes no focus, so its tool tip would never reach the keyboard.
 void SetupForm::showReadAloud() {
     const QString missing = speech_.unavailable();
+    const QString why = missing.isEmpty() ? QString() : missing + " The game cannot read aloud.";
     const QSignalBlocker quiet(readAloud_);
     readAloud_->setEnabled(missing.isEmpty());
     readAloud_->setChecked(missing.isEmpty() && speech_.on());
     readAloud_->setToolTip(missing.isEmpty()
                                ? "Reads the questions, the answers and the score aloud. " +
                                      readAloudKeys() + " switches it on every screen."
-                               : missing + " The game cannot read aloud.");
+                               : why);
+    noVoice_->setText(why);
+    noVoice_->setVisible(!why.isEmpty());
 }
 
 void SetupForm::formLoad() {
