@@ -52,15 +52,34 @@ protected:
         if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
             type != QEvent::ShortcutOverride)
             return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto& key = *static_cast<QKeyEvent*>(event);
         // The window gets the key first and hands it to its control: judged there.
-        if (!key->isAutoRepeat() || !watched->isWidgetType() || moves(key->key()) ||
-            typesInto(watched))
+        if (!repeated(key) || !watched->isWidgetType() || moves(key.key()) || typesInto(watched))
             return false;
         // Taken as the control's own key, a repeat reaches no shortcut either.
         event->accept();
         return true;
     }
+
+private:
+    // The window system stamps a repeat's release and press alike. Qt looks ahead for the
+    // press as it handles the release, and while the program is busy (a window opening) it
+    // can miss it: both then come as if a person had let go and pressed again.
+    bool repeated(const QKeyEvent& key) {
+        const Stamp stamp{key.key(), key.timestamp()};
+        if (key.type() == QEvent::KeyRelease) {
+            released_ = stamp;
+            return key.isAutoRepeat();
+        }
+        return key.isAutoRepeat() || (stamp.time != 0 && stamp == released_);
+    }
+
+    struct Stamp {
+        int key = 0;
+        quint64 time = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp released_;
 };
 
 } // namespace

@@ -86,13 +86,21 @@ QStringList seen(const QWidget& window, const RecordingUi& ui) {
 }
 
 // A key pressed on the window before this one and held down: only its repeats reach this
-// window, then it is let go.
+// window, then it is let go. Qt marks a repeat as such, mostly: the first one here comes as
+// a plain release and press, stamped alike, as the window system stamps a repeat's pair.
 void holdOn(QWidget& window, int key, const QString& text) {
-    constexpr int repeats = 4;
-    for (int i = 1; i <= repeats; ++i) {
-        QTest::simulateEvent(window.windowHandle(), true, key, Qt::NoModifier, text, true);
-        QTest::simulateEvent(window.windowHandle(), false, key, Qt::NoModifier, text, i < repeats);
+    quint64 time = 1000;
+    const auto send = [&](QEvent::Type type, bool marked) {
+        QKeyEvent event(type, key, Qt::NoModifier, text, marked);
+        event.setTimestamp(time);
+        QApplication::sendEvent(window.focusWidget() ? window.focusWidget() : &window, &event);
+    };
+    for (int repeat = 0; repeat < 4; ++repeat, time += 40) {
+        send(QEvent::KeyRelease, repeat > 0);
+        send(QEvent::KeyPress, repeat > 0);
     }
+    send(QEvent::KeyRelease, false);
+    QApplication::processEvents();
 }
 
 // Runs `whileOpen` on a message box of the game's own while it waits for the player, and
