@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <functional>
+#include <utility>
 
 class QAbstractButton;
 class QApplication;
