@@ -4,6 +4,7 @@
 #include "play/programstate.h"
 #include "shell/formhelpers.h"
 #include "shell/picturebox.h"
+#include "shell/presses.h"
 #include "shell/readaloud.h"
 #include "shell/twips.h"
 #include "shell/updown.h"
@@ -71,7 +72,7 @@ void AnimalForm::createList() {
     combo1_->setFont(sansFont(12));
     combo1_->setToolTip("Choose a animal to display");
     combo1_->setAccessibleName(combo1_->toolTip());
-    connect(combo1_, &QComboBox::activated, this,
+    onPress(combo1_, &QComboBox::activated, this,
             [this](int line) { arrive(editor_.pick(line, difficulty_->text())); });
 }
 
@@ -86,7 +87,7 @@ void AnimalForm::createDifficulty() {
     difficulty_->setToolTip("Change the difficulty");
     difficulty_->setAccessibleName("Difficulty");
     upDown2_ = new UpDown(*difficulty_, frame2);
-    connect(upDown2_, &UpDown::stepped, this, [this](int delta) {
+    onPress(upDown2_, &UpDown::stepped, this, [this](int delta) {
         // A box holding no number starts from the lowest level; one outside steps back in.
         bool ok = false;
         const int value = difficulty_->text().trimmed().toInt(&ok);
@@ -112,7 +113,7 @@ QComboBox* AnimalForm::attributeBox(const char* label, const char* box, const QS
     b->setFont(sansFont(9.75));
     b->setAccessibleName(caption);
     l->setBuddy(b);
-    connect(b, &QComboBox::activated, this, [this, edit](int pos) { (editor_.*edit)(pos); });
+    onPress(b, &QComboBox::activated, this, [this, edit](int pos) { (editor_.*edit)(pos); });
     return b;
 }
 
@@ -138,7 +139,7 @@ void AnimalForm::createBiomes() {
         c->setObjectName(arrayName("Check1", k));
         c->setGeometry(twipsRect(240, 240 + 360 * k, 1335, 375));
         // toggled, not clicked: a screen reader's toggle action emits only this one.
-        connect(c, &QCheckBox::toggled, this, [this, k](bool on) { editor_.setBiome(k, on); });
+        onToggle(c, this, [this, k](bool on) { editor_.setBiome(k, on); });
         check1_[size_t(k)] = c;
     }
 }
@@ -149,18 +150,16 @@ void AnimalForm::createButtons() {
     QPushButton* cmdPrint = button(this, "cmdPrint", "Store list", 4800);
     QPushButton* command1 = button(this, "Command1", "Exit", 5520);
     command1->setToolTip("Save changes, & return to setup screen");
-    connect(cmdNext_, &QPushButton::clicked, this,
-            [this] { arrive(editor_.next(difficulty_->text())); });
-    connect(cmdPrev_, &QPushButton::clicked, this,
-            [this] { arrive(editor_.previous(difficulty_->text())); });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+    onClick(cmdNext_, this, [this] { arrive(editor_.next(difficulty_->text())); });
+    onClick(cmdPrev_, this, [this] { arrive(editor_.previous(difficulty_->text())); });
+    onClick(cmdPrint, this, [this] {
         // The list shows what the form shows, so a typed level goes in first.
         if (editor_.commitDifficulty(difficulty_->text()))
             storeAnimalList(state_);
         else
             difficulty_->setText(editor_.difficultyText());
     });
-    connect(command1, &QPushButton::clicked, this, [this] {
+    onClick(command1, this, [this] {
         if (editor_.exit(difficulty_->text()))
             accept();
         else

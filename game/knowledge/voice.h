@@ -16,6 +16,9 @@ public:
     // Why nothing can be said on this machine, or an empty text while a voice may speak.
     // Asking never starts a speech engine.
     virtual QString unavailable() const = 0;
+    // Starts the engine, where it has not started yet, to learn whether it can speak, and
+    // returns at once; availabilityChanged tells when it cannot. Nothing is said.
+    virtual void probe() = 0;
 
     // Called when unavailable() has changed, e.g. once the engine turned out to have no voice.
     std::function<void()> availabilityChanged;

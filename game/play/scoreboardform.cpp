@@ -1,6 +1,7 @@
 #include "scoreboardform.h"
 
 #include "play/programstate.h"
+#include "shell/presses.h"
 #include "shell/readaloud.h"
 #include "shell/twips.h"
 
@@ -42,7 +43,7 @@ ScoreBoard::ScoreBoard(ProgramState& state, QWidget* parent)
     command1_->setDefault(true);
     label2_ = orangeLabel(frame(), "Label2", twipsRect(1680, 3960, 5295, 615));
     label1_ = orangeLabel(frame(), "Label1", twipsRect(120, 240, 6975, 855));
-    connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
+    onClick(command1_, this, [this] { accept(); });
 
     restoreLayout();
     scoreCaption();

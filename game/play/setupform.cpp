@@ -3,6 +3,7 @@
 #include "play/programstate.h"
 #include "shell/formhelpers.h"
 #include "shell/messagebox.h"
+#include "shell/presses.h"
 #include "shell/readaloud.h"
 #include "shell/twips.h"
 #include "shell/updown.h"
@@ -83,9 +84,9 @@ void SetupForm::createControls() {
     cmdok->setDefault(true);
     auto* cmdmakeq =
         button(this, "cmdmakeq", "Make online questions", twipsRect(4080, 5520, 2295, 375));
-    connect(cmdEdit, &QPushButton::clicked, this, [this] { screen_.editAnimals(); });
-    connect(cmdok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdmakeq, &QPushButton::clicked, this, [this] { screen_.makeOnlineQuestions(); });
+    onClick(cmdEdit, this, [this] { screen_.editAnimals(); });
+    onClick(cmdok, this, [this] { accept(); });
+    onClick(cmdmakeq, this, [this] { screen_.makeOnlineQuestions(); });
 }
 
 void SetupForm::createDifficultyFrame() {
@@ -123,7 +124,7 @@ UpDown* SetupForm::spinner(QWidget* parent, SetupScreen::Box box, const char* na
     updown->setObjectName(name);
     updown->setGeometry(where);
     updown->setAccessibleName(edit->accessibleName());
-    connect(updown, &UpDown::stepped, this,
+    onPress(updown, &UpDown::stepped, this,
             [this, box](int delta) { boxes_[box]->setText(screen_.stepped(box, delta)); });
     return updown;
 }
@@ -151,24 +152,33 @@ void SetupForm::createReadAloud() {
     readAloud_->setObjectName("chkReadAloud");
     readAloud_->setGeometry(twipsRect(120, 3120, 2295, 495));
     readAloud_->setFont(sansFont(9.75, true));
-    connect(readAloud_, &QCheckBox::toggled, this, [this](bool on) {
+    onToggle(readAloud_, this, [this](bool on) {
         speech_.setOn(on);
         showReadAloud(); // a refusal shows at once
     });
+    noVoice_ = label(this, "lblNoVoice", {}, twipsRect(120, 3630, 2295, 1110));
+    noVoice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(&speech_, &Speech::changed, this, &SetupForm::showReadAloud);
     showReadAloud();
+    // Asked now, not at start-up: a computer without a voice shows it here before the box
+    // is ever ticked.
+    speech_.probe();
 }
 
-// Greyed out, and saying why, where the computer has no voice to read with.
+// Greyed out, and saying why in words on the screen, where the computer has no voice to read
+// with: a disabled box takes no focus, so its tool tip would never reach the keyboard.
 void SetupForm::showReadAloud() {
     const QString missing = speech_.unavailable();
+    const QString why = missing.isEmpty() ? QString() : missing + " The game cannot read aloud.";
     const QSignalBlocker quiet(readAloud_);
     readAloud_->setEnabled(missing.isEmpty());
     readAloud_->setChecked(missing.isEmpty() && speech_.on());
     readAloud_->setToolTip(missing.isEmpty()
                                ? "Reads the questions, the answers and the score aloud. " +
                                      readAloudKeys() + " switches it on every screen."
-                               : missing + " The game cannot read aloud.");
+                               : why);
+    noVoice_->setText(why);
+    noVoice_->setVisible(!why.isEmpty());
 }
 
 void SetupForm::formLoad() {

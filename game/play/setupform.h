@@ -44,5 +44,6 @@ private:
     std::array<QLineEdit*, 3> boxes_{}; // by SetupScreen::Box
     QListWidget* list1_ = nullptr;
     QCheckBox* readAloud_ = nullptr;
+    QLabel* noVoice_ = nullptr; // why the game cannot read aloud, where it cannot
     bool unloaded_ = false;
 };

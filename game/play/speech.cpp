@@ -70,8 +70,8 @@ QString lineForTheEar(QString line) {
 
 void Speech::attach(Voice& voice) {
     voice_ = &voice;
-    voice.availabilityChanged = [this] { emit changed(); };
-    emit changed();
+    voice.availabilityChanged = [this] { voiceChanged(); };
+    voiceChanged();
 }
 
 void Speech::load(const QString& fileName) {
@@ -79,6 +79,20 @@ void Speech::load(const QString& fileName) {
     // A file that cannot be read leaves reading off, as on a first start.
     on_ =
         usable(file_) && QSettings(file_, QSettings::IniFormat).value(readAloudKey, false).toBool();
+    voiceChanged();
+}
+
+void Speech::probe() {
+    if (voice_) voice_->probe();
+}
+
+// Without a voice the switch goes off, so that the player's file does not keep promising
+// what the computer cannot do.
+void Speech::voiceChanged() {
+    if (on_ && !unavailable().isEmpty()) {
+        on_ = false;
+        store();
+    }
     emit changed();
 }
 

@@ -8,7 +8,7 @@ class Voice;
 
 // Reading the game aloud, for children who cannot read yet. Off until a parent switches it
 // on; the choice lives in a per-user settings file of its own, never in velk.INI. While it is
-// off nothing reaches the voice, so no speech engine is ever started.
+// off nothing reaches the voice, so no speech engine starts unless the switch's screen probes.
 class Speech : public QObject {
     Q_OBJECT
 public:
@@ -17,7 +17,8 @@ public:
     // The voice that speaks; until one is attached the game stays silent and says why.
     void attach(Voice& voice);
     // Reads the choice from `fileName` and keeps it there from now on. Without a file the
-    // choice lasts for the run.
+    // choice lasts for the run. Reading aloud never stays on without a voice, in the file
+    // neither.
     void load(const QString& fileName);
     // The per-user file that holds the game's own choices.
     static QString userFile();
@@ -25,6 +26,10 @@ public:
     bool on() const { return on_; }
     // Empty while a voice may speak; otherwise why nothing can be said.
     QString unavailable() const;
+    // Asks the voice whether it can speak, without a word said; what it finds comes as
+    // changed(). Asked where the switch is shown, never at start-up: starting an engine takes
+    // its time.
+    void probe();
     // Switches reading on or off and stores the choice; switching on says so. Switching on
     // is refused (false) while no voice can speak.
     bool setOn(bool on);
@@ -45,6 +50,7 @@ signals:
     void changed();
 
 private:
+    void voiceChanged();
     void store();
 
     Ui& ui_;

@@ -6,6 +6,7 @@
 #include "shell/formhelpers.h"
 #include "shell/optionbutton.h"
 #include "shell/picturebox.h"
+#include "shell/presses.h"
 #include "shell/readaloud.h"
 #include "shell/twips.h"
 
@@ -55,7 +56,7 @@ void DescribeForm::createControls() {
         option->setFont(serifFont(12, true));
         paintBackground(*option, green);
         group->addButton(option, i);
-        connect(option, &OptionButton::chosen, this, [this, i] { answer(i); });
+        onPress(option, &OptionButton::chosen, this, [this, i] { answer(i); });
         choice_[size_t(i)] = option;
     }
 
@@ -63,9 +64,8 @@ void DescribeForm::createControls() {
                               sansFont(12, true));
     command1_ = colouredButton(frame(), "Command1", "skip", twipsRect(4800, 6240, 975, 375), yellow,
                                sansFont(12, true));
-    connect(cmdhelp_, &QPushButton::clicked, this,
-            [this] { state_.ui.message(DescribeQuestion::helpText()); });
-    connect(command1_, &QPushButton::clicked, this, &QDialog::reject);
+    onClick(cmdhelp_, this, [this] { state_.ui.message(DescribeQuestion::helpText()); });
+    onClick(command1_, this, [this] { reject(); });
 }
 
 void DescribeForm::showQuestion() {

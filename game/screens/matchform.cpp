@@ -6,6 +6,7 @@
 #include "screens/matchbar.h"
 #include "shell/formhelpers.h"
 #include "shell/picturebox.h"
+#include "shell/presses.h"
 #include "shell/readaloud.h"
 #include "shell/twips.h"
 
@@ -65,7 +66,7 @@ void MatchForm::createControls() {
         // leaves the box empty.
         box->setText(pictureName(p));
         box->setTextWithoutPicture(false);
-        connect(box, &QAbstractButton::clicked, this, [this, p] { pressPicture(p); });
+        onClick(box, this, [this, p] { pressPicture(p); });
         image1_[size_t(p)] = box;
     }
     createBars();
@@ -77,10 +78,9 @@ void MatchForm::createControls() {
                                paleYellow, sansFont(12));
     for (QPushButton* b : {command1_, command2_})
         b->setToolTip("Click here when you are ready to proceed");
-    connect(cmdhelp_, &QPushButton::clicked, this,
-            [this] { state_.ui.message(MatchQuestion::helpText()); });
-    connect(command1_, &QPushButton::clicked, this, &MatchForm::done);
-    connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
+    onClick(cmdhelp_, this, [this] { state_.ui.message(MatchQuestion::helpText()); });
+    onClick(command1_, this, [this] { done(); });
+    onClick(command2_, this, [this] { reject(); });
 }
 
 void MatchForm::createBars() {
@@ -89,7 +89,7 @@ void MatchForm::createBars() {
         bar->setObjectName(arrayName("Btn1", k));
         bar->setGeometry(inPixels(MatchQuestion::homeRect(k)));
         paintButton(*bar, barColours[size_t(k)]);
-        connect(bar, &QPushButton::clicked, this, [this, k] { pressBar(k); });
+        onClick(bar, this, [this, k] { pressBar(k); });
         connect(bar, &MatchBar::grabbed, this, [this, k] {
             heldBeforePress_ = question_.dragging() && question_.dragBar() == k;
             question_.startDrag(k);

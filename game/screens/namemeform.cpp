@@ -4,6 +4,7 @@
 #include "screens/formparts.h"
 #include "shell/formhelpers.h"
 #include "shell/picturebox.h"
+#include "shell/presses.h"
 #include "shell/readaloud.h"
 #include "shell/twips.h"
 
@@ -66,7 +67,7 @@ void NameMeForm::createControls() {
     command1_->setFont(sansFont(12, true));
     // No button is the window's default: Enter is a key typed, or presses the focused button.
     command1_->setAutoDefault(false);
-    connect(command1_, &QPushButton::clicked, this, &QDialog::reject);
+    onClick(command1_, this, [this] { reject(); });
 
     label3_ = boldLabel(this, "Label3", twipsRect(5880, 4080, 1455, 1095), 9.75);
     label3_->setText("Guess the word before the dragon can appear!");
@@ -97,7 +98,7 @@ void NameMeForm::createLetterKeys() {
         // A click leaves the keyboard where it was; Tab still reaches every key.
         key->setFocusPolicy(Qt::TabFocus);
         key->setAutoDefault(false);
-        connect(key, &QPushButton::clicked, this, [this, letter] { guess(letter); });
+        onClick(key, this, [this, letter] { guess(letter); });
         letterKeys_[size_t(i)] = key;
     }
 }
@@ -120,7 +121,6 @@ bool NameMeForm::takeKey(QKeyEvent* event, QObject* target) {
     auto* button = qobject_cast<QAbstractButton*>(target);
     if (button && event->key() == Qt::Key_Space) return false;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (event->isAutoRepeat()) return true;
     if (button && enter)
         button->click();
     else

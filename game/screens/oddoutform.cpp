@@ -5,6 +5,7 @@
 #include "screens/formparts.h"
 #include "shell/formhelpers.h"
 #include "shell/picturebox.h"
+#include "shell/presses.h"
 #include "shell/readaloud.h"
 #include "shell/twips.h"
 
@@ -48,7 +49,7 @@ void OddOneOutForm::createControls() {
         auto* box = new PictureBox(frame());
         box->setObjectName(arrayName("Image1", p));
         box->setGeometry(pictureBoxes[size_t(p)]);
-        connect(box, &QAbstractButton::clicked, this, [this, p] { answer(p); });
+        onClick(box, this, [this, p] { answer(p); });
         image1_[size_t(p)] = box;
     }
     cmdhelp_ = colouredButton(frame(), "cmdhelp", "Help", twipsRect(1800, 6120, 1095, 375),
@@ -56,9 +57,8 @@ void OddOneOutForm::createControls() {
     cmdSkip_ = colouredButton(frame(), "cmdSkip", "Skip", twipsRect(5520, 6120, 1455, 375),
                               paleYellow, sansFont(12));
     cmdSkip_->setToolTip("Click here when you are ready to proceed");
-    connect(cmdhelp_, &QPushButton::clicked, this,
-            [this] { state_.ui.message(OddOneOutQuestion::helpText()); });
-    connect(cmdSkip_, &QPushButton::clicked, this, &QDialog::reject);
+    onClick(cmdhelp_, this, [this] { state_.ui.message(OddOneOutQuestion::helpText()); });
+    onClick(cmdSkip_, this, [this] { reject(); });
 }
 
 void OddOneOutForm::showQuestion() {

@@ -2,6 +2,7 @@
 #include "shell/formhelpers.h"
 #include "shell/formsui.h"
 #include "shell/mainmenu.h"
+#include "shell/presses.h"
 #ifdef VELK_SPEECH
 #include "shell/qtvoice.h"
 #endif
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     // The name a screen reader announces, and the name of the player's own folder.
     QApplication::setApplicationName(programTitle);
     limitStyleCaches();
+    ignoreHeldKeys(app);
     // Lets the desktop match the windows to the menu entry and its icon.
     QApplication::setDesktopFileName(appId);
     QApplication::setWindowIcon(QIcon::fromTheme(appId));

@@ -9,6 +9,7 @@
 #include "shell/formhelpers.h"
 #include "shell/messagebox.h"
 #include "shell/picturebox.h"
+#include "shell/presses.h"
 #include "shell/readaloud.h"
 #include "shell/startup.h"
 #include "shell/twips.h"
@@ -76,11 +77,11 @@ void MainMenu::createControls() {
     cmdquit_ = button(this, "cmdquit", "Quit", twipsRect(4920, 5940, 1380, 480));
 
     command1_->setFocus(); // a game is one key away
-    connect(command1_, &QPushButton::clicked, this, [this] { playGame(state_); });
-    connect(cmdsetup_, &QPushButton::clicked, this, [this] { state_.ui.showSetup(); });
-    connect(cmdhelp_, &QPushButton::clicked, this, &MainMenu::openHelp);
-    connect(command3_, &QPushButton::clicked, this, &MainMenu::showCredits);
-    connect(cmdquit_, &QPushButton::clicked, this, &QWidget::close);
+    onClick(command1_, this, [this] { playGame(state_); });
+    onClick(cmdsetup_, this, [this] { state_.ui.showSetup(); });
+    onClick(cmdhelp_, this, [this] { openHelp(); });
+    onClick(command3_, this, [this] { showCredits(); });
+    onClick(cmdquit_, this, [this] { close(); });
 }
 
 void MainMenu::formLoad(const QString& programFolder, const QString& userFolder) {

@@ -3,14 +3,33 @@
 #include "shell/formhelpers.h"
 #include "shell/textwindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 
+namespace {
+// A box that another modal window covers takes no press, a screen reader's neither: it would
+// close behind the window the player is in. Its buttons are Qt's own, so they wait disabled.
+class Box : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::WindowBlocked || type == QEvent::WindowUnblocked)
+            for (QAbstractButton* button : buttons())
+                button->setEnabled(type == QEvent::WindowUnblocked);
+        return QMessageBox::event(event);
+    }
+};
+} // namespace
+
 void MessageBoxUi::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, ownerWindow());
+    Box box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, ownerWindow());
     box.setObjectName("messageBox");
     prepare(box);
     box.exec();
@@ -22,8 +41,7 @@ void MessageBoxUi::showOwnViewer(const QString& path, QWidget* parent) {
 }
 
 bool MessageBoxUi::confirm(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok | QMessageBox::Cancel,
-                    ownerWindow());
+    Box box(QMessageBox::NoIcon, title, text, QMessageBox::Ok | QMessageBox::Cancel, ownerWindow());
     box.setObjectName("confirmBox");
     prepare(box);
     return box.exec() == QMessageBox::Ok;

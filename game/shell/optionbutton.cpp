@@ -1,9 +1,12 @@
 #include "optionbutton.h"
 
+#include "shell/presses.h"
+
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -13,10 +16,15 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     // the keys are handled below and never reach the button's own click.
     connect(this, &QAbstractButton::clicked, this, &OptionButton::chosen);
     connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        if (!on || selecting_) return;
+        // Ticked on a window that a modal one blocks, it neither answers nor shows ticked.
+        if (blockedByModal(*this)) {
+            unselect();
+            return;
+        }
         // Answered after the screen reader's call has returned: the answer opens a modal
         // window, and the reader must not wait for the player to close it.
-        if (on && !selecting_)
-            QMetaObject::invokeMethod(this, &OptionButton::chosen, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &OptionButton::chosen, Qt::QueuedConnection);
     });
 }
 
@@ -24,6 +32,14 @@ void OptionButton::select() {
     selecting_ = true;
     setChecked(true);
     selecting_ = false;
+}
+
+void OptionButton::unselect() {
+    const QSignalBlocker quiet(this);
+    QButtonGroup* options = group();
+    if (options) options->setExclusive(false); // the one ticked could not be unticked
+    setChecked(false);
+    if (options) options->setExclusive(true);
 }
 
 void OptionButton::mousePressEvent(QMouseEvent* event) {
@@ -40,7 +56,7 @@ void OptionButton::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!event->isAutoRepeat()) emit chosen();
+        emit chosen();
         return;
     case Qt::Key_Up:
     case Qt::Key_Left:

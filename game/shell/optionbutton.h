@@ -25,6 +25,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void unselect();
     // Arrow keys walk round the options of the question.
     void focusNeighbour(int step);
 

@@ -119,6 +119,11 @@ QString QtVoice::unavailable() const {
     return unavailable_;
 }
 
+void QtVoice::probe() {
+    // Starting the engine is all it takes: one that cannot speak says so as it starts.
+    if (!thread_ && unavailable().isEmpty()) post(QString());
+}
+
 void QtVoice::post(const QString& text) {
     if (!thread_) {
         thread_ = new QThread;

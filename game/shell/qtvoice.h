@@ -10,9 +10,9 @@ class QThread;
 class VoiceEngine;
 
 // The desktop's speech engine (Qt TextToSpeech) as the game's voice. The engine starts with
-// the first text to say, on a thread of its own: starting it can take seconds (the speech
-// server may have to start first) or never end, and the game never waits for it. Texts
-// said while the engine is busy do not queue up: only the latest is spoken.
+// the first text to say, or when probed, on a thread of its own: starting it can take seconds (the
+// speech server may have to start first) or never end, and the game never waits for it. Texts said
+// while the engine is busy do not queue up: only the latest is spoken.
 class QtVoice : public QObject, public Voice {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ public:
     void say(const QString& text) override;
     void stop() override;
     QString unavailable() const override;
+    void probe() override;
 
     bool engineStarted() const { return thread_ != nullptr; }
 

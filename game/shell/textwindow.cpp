@@ -2,6 +2,7 @@
 
 #include "shell/formhelpers.h"
 #include "shell/messagebox.h"
+#include "shell/presses.h"
 
 #include "formats/textfile.h"
 
@@ -58,7 +59,7 @@ TextWindow::TextWindow(const QString& fileName, const QString& text, QWidget* pa
 
     auto* close = new QPushButton("Close", this);
     close->setObjectName("cmdClose");
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    onClick(close, this, [this] { this->close(); });
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
 

@@ -49,12 +49,26 @@ def answer_name_me(app, w):
     if not picture:
         fail("the animal's picture must be named without giving the name away")
     for letter in LETTERS:
-        if w not in windows(app):
+        # Done once it closes or a window opens over it: the score board, or the word lost.
+        if w not in windows(app) or len(windows(app)) > 2:
             return
         key = [k for k in controls(w, "push button") if k.name == letter]
         if key:
             act(key[0])
             time.sleep(0.35)
+
+
+def close_message(app):
+    """Reads and closes the game's message of a word lost or of the final score, if one is
+    open; says which it was."""
+    for w in windows(app):
+        for label in controls(w, "label"):
+            for start, kind in (("The word was: ", "lost"), ("You scored ", "final")):
+                if label.name.startswith(start):
+                    print(f"  {kind}: {label.name!r}", flush=True)
+                    act(control(w, "push button", "OK"))
+                    return kind
+    return None
 
 
 def main():
@@ -64,7 +78,15 @@ def main():
     for _ in range(10 * QUESTIONS + 10):
         time.sleep(0.6)
         shown = titles(app)
-        if "Quizmoot Scores" in shown:
+        # A message opens over the window it is about: it comes first.
+        message = close_message(app)
+        if message == "final":
+            if answered != QUESTIONS:
+                fail(f"{QUESTIONS} questions expected, {answered} answered")
+            return
+        if message == "lost":
+            answered += 1
+        elif "Quizmoot Scores" in shown:
             board = window(app, "Quizmoot Scores")
             labels = [a.name for a in controls(board, "label")]
             result = [text_of(a) for a in controls(board, "text")]
@@ -82,19 +104,6 @@ def main():
         elif any(t.startswith("Odd one out -- ") for t in shown):
             answer_odd_one_out(window(app, [t for t in shown if t.startswith("Odd one")][0]),
                                answered)
-        else:
-            for w in windows(app):
-                for label in controls(w, "label"):
-                    if label.name.startswith("The word was: "):
-                        print(f"  lost: {label.name!r}")
-                        act(control(w, "push button", "OK"))
-                        answered += 1
-                    if label.name.startswith("You scored "):
-                        print(f"  final: {label.name!r}")
-                        act(control(w, "push button", "OK"))
-                        if answered != QUESTIONS:
-                            fail(f"{QUESTIONS} questions expected, {answered} answered")
-                        return
     fail(f"the game did not end; showing {titles(app)}")
 
 

@@ -195,15 +195,24 @@ void TestQuestionModels::oddOneOutNeverBottomRight() {
 }
 
 void TestQuestionModels::oddOneOutScoresAndLogsTheClick_data() {
-    QTest::addColumn<bool>("right");
+    QTest::addColumn<QList<double>>("shuffle"); // the shuffle's draws; empty: the seed's
+    QTest::addColumn<int>("picture");           // the picture clicked; -1: the owl's
     QTest::addColumn<QString>("result");
-    QTest::newRow("right") << true << "Correct -- Owl is not Mammal";
-    QTest::newRow("wrong") << false << "No, Owl is not Mammal";
+    const QString right = "Correct -- Owl is not Mammal";
+    const QString wrong = "No, Owl is not Mammal";
+    // The owl is drawn second: one swap takes it top left, away from the second picture.
+    QList<double> owlFirst{0.5};
+    owlFirst.resize(20, 0.0);
+    QTest::newRow("right") << QList<double>{} << -1 << right;
+    QTest::newRow("wrong") << QList<double>{} << 3 << wrong;
+    QTest::newRow("right, the owl moved top left") << owlFirst << -1 << right;
+    QTest::newRow("wrong, a mammal where the owl was drawn") << owlFirst << 1 << wrong;
 }
 
 void TestQuestionModels::oddOneOutScoresAndLogsTheClick() {
     TestFolder folder;
-    QFETCH(bool, right);
+    QFETCH(QList<double>, shuffle);
+    QFETCH(int, picture);
     QFETCH(QString, result);
     Play p(6);
     QList<AnimalRecord> animals = fiveApart();
@@ -211,14 +220,19 @@ void TestQuestionModels::oddOneOutScoresAndLogsTheClick() {
         animals << beast(QString("Mammal%1").arg(i), 1, 0, 3, 0);
     fill(p.state.knowledge, animals);
     p.random.push({0.05, 0.15, 0.65, 0.75}); // lion, owl, two more mammals
+    for (double draw : shuffle)
+        p.random.push({draw});
     OddOneOutQuestion q(p.state);
     QVERIFY(q.load());
     QCOMPARE(q.caption(), "Odd one out -- class");
     QCOMPARE(q.prompt(), "Click on animal that is NOT a Mammal");
-    int odd = 0;
-    while (q.slotOfPicture(odd) != 1)
-        ++odd;
-    q.answer(right ? odd : 3);
+    const int owl = 2;
+    if (!shuffle.isEmpty()) QCOMPARE(q.animalAt(0), owl);
+    if (picture < 0)
+        for (picture = 0; picture < 3 && q.animalAt(picture) != owl; ++picture) {
+        }
+    q.answer(picture);
+    const bool right = result.startsWith("Correct");
     QCOMPARE(p.ui.scoreBoards, QStringList{"Results for Odd one out -- class | " + result});
     QCOMPARE(p.state.scores.current().points, right ? 5 : 0);
     QCOMPARE(p.state.scores.current().possible, 5);

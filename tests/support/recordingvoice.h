@@ -20,6 +20,11 @@ public:
         ++asked;
         return missing;
     }
+    // As an engine started to find out, which then says what it found missing, if anything.
+    void probe() override {
+        ++probes;
+        if (!missingOnProbe.isEmpty()) goMissing(missingOnProbe);
+    }
     // As an engine that turns out to have no voice.
     void goMissing(const QString& why) {
         missing = why;
@@ -30,6 +35,8 @@ public:
     int stops = 0;
     mutable int asked = 0; // how often the game asked whether it can speak
     QString missing;
+    int probes = 0;
+    QString missingOnProbe;
 
 private:
     QStringList* timeline_;
