@@ -1,7 +1,7 @@
+#include "app/formsui.h"
 #include "editor/animalform.h"
-#include "shell/formsui.h"
-#include "shell/twips.h"
 #include "testfolder.h"
+#include "widgets/twips.h"
 #include "zoo.h"
 
 #include <QAccessible>

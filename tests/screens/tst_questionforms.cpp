@@ -1,13 +1,13 @@
 #include "animals.h"
 #include "play/programstate.h"
-#include "play/scoreboardform.h"
 #include "recordingui.h"
 #include "screens/describeform.h"
 #include "screens/oddoutform.h"
+#include "screens/scoreboardform.h"
 #include "scriptedrandom.h"
-#include "shell/optionbutton.h"
-#include "shell/picturebox.h"
 #include "testfolder.h"
+#include "widgets/optionbutton.h"
+#include "widgets/picturebox.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,4 +1,4 @@
-#include "shell/formsui.h"
+#include "app/formsui.h"
 #include "testfolder.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 #include "play/programstate.h"
 #include "play/quizlog.h"
 #include "play/settingsfile.h"
-#include "play/setup.h"
 #include "recordingui.h"
+#include "screens/setup.h"
 #include "testfolder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "play/setup.h"
+#include "screens/setup.h"
 
 #include <QDialog>
 

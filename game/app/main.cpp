@@ -1,9 +1,9 @@
+#include "app/formsui.h"
+#include "app/mainmenu.h"
 #include "play/programstate.h"
-#include "shell/formhelpers.h"
-#include "shell/formsui.h"
-#include "shell/mainmenu.h"
+#include "widgets/formhelpers.h"
 #ifdef VELK_SPEECH
-#include "shell/qtvoice.h"
+#include "app/qtvoice.h"
 #endif
 
 #include <QApplication>

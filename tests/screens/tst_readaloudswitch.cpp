@@ -1,8 +1,8 @@
 #include "play/programstate.h"
 #include "play/settingsfile.h"
-#include "play/setupform.h"
 #include "recordingui.h"
 #include "recordingvoice.h"
+#include "screens/setupform.h"
 #include "testfolder.h"
 
 #include <QCheckBox>

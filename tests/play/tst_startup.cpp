@@ -1,7 +1,7 @@
 #include "play/programstate.h"
 #include "play/settingsfile.h"
+#include "play/startup.h"
 #include "recordingui.h"
-#include "shell/startup.h"
 #include "testfolder.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
+#include "app/mainmenu.h"
 #include "play/gamefolders.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
 #include "recordingui.h"
-#include "shell/mainmenu.h"
 #include "testfolder.h"
 
 #include <QAccessible>

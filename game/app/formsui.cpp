@@ -2,14 +2,14 @@
 
 #include "editor/animalform.h"
 #include "play/programstate.h"
-#include "play/scoreboardform.h"
-#include "play/setupform.h"
 #include "screens/describeform.h"
 #include "screens/matchform.h"
 #include "screens/namemeform.h"
 #include "screens/oddoutform.h"
-#include "shell/formhelpers.h"
-#include "shell/readaloud.h"
+#include "screens/scoreboardform.h"
+#include "screens/setupform.h"
+#include "widgets/formhelpers.h"
+#include "widgets/readaloud.h"
 
 #include <QApplication>
 #include <QMessageBox>

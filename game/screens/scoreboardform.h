@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/rememberedwindow.h"
+#include "widgets/rememberedwindow.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,7 +1,7 @@
 #include "rememberedwindow.h"
 
-#include "shell/formhelpers.h"
-#include "shell/twips.h"
+#include "widgets/formhelpers.h"
+#include "widgets/twips.h"
 
 #include <QFrame>
 #include <QResizeEvent>

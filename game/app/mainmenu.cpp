@@ -1,17 +1,17 @@
 #include "mainmenu.h"
 
+#include "app/messagebox.h"
 #include "knowledge/animalfile.h"
 #include "knowledge/ui.h"
 #include "play/game.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
 #include "play/settingsfile.h"
-#include "shell/formhelpers.h"
-#include "shell/messagebox.h"
-#include "shell/picturebox.h"
-#include "shell/readaloud.h"
-#include "shell/startup.h"
-#include "shell/twips.h"
+#include "play/startup.h"
+#include "widgets/formhelpers.h"
+#include "widgets/picturebox.h"
+#include "widgets/readaloud.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

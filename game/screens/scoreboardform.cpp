@@ -1,8 +1,8 @@
 #include "scoreboardform.h"
 
 #include "play/programstate.h"
-#include "shell/readaloud.h"
-#include "shell/twips.h"
+#include "widgets/readaloud.h"
+#include "widgets/twips.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "play/settings.h"
-#include "shell/formhelpers.h"
-#include "shell/twips.h"
+#include "widgets/formhelpers.h"
+#include "widgets/twips.h"
 
 #include <QDialog>
 #include <QTest>

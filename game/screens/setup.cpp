@@ -2,9 +2,9 @@
 
 #include "knowledge/ui.h"
 #include "knowledge/wording.h"
+#include "play/numbers.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
-#include "shell/numbers.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "shell/numbers.h"
+#include "play/numbers.h"
 
 #include <QTest>
 

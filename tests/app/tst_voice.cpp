@@ -1,4 +1,4 @@
-#include "shell/qtvoice.h"
+#include "app/qtvoice.h"
 
 #include <QDataStream>
 #include <QDeadlineTimer>

@@ -1,8 +1,8 @@
+#include "app/formsui.h"
 #include "play/programstate.h"
 #include "recordingui.h"
 #include "recordingvoice.h"
-#include "shell/formsui.h"
-#include "shell/readaloud.h"
+#include "widgets/readaloud.h"
 
 #include <QApplication>
 #include <QLabel>

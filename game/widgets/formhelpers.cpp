@@ -1,7 +1,7 @@
 #include "formhelpers.h"
 
 #include "play/settings.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "messagebox.h"
 
-#include "shell/formhelpers.h"
-#include "shell/textwindow.h"
+#include "widgets/formhelpers.h"
+#include "widgets/textwindow.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "textwindow.h"
 
-#include "shell/formhelpers.h"
-#include "shell/messagebox.h"
+#include "app/messagebox.h"
+#include "widgets/formhelpers.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
+#include "app/formsui.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
-#include "play/setupform.h"
 #include "recordingui.h"
-#include "shell/formsui.h"
-#include "shell/twips.h"
+#include "screens/setupform.h"
 #include "testfolder.h"
+#include "widgets/twips.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "setupform.h"
 
+#include "app/messagebox.h"
 #include "play/programstate.h"
-#include "shell/formhelpers.h"
-#include "shell/messagebox.h"
-#include "shell/readaloud.h"
-#include "shell/twips.h"
-#include "shell/updown.h"
+#include "widgets/formhelpers.h"
+#include "widgets/readaloud.h"
+#include "widgets/twips.h"
+#include "widgets/updown.h"
 
 #include <QCheckBox>
 #include <QEvent>
