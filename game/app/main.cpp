@@ -1,5 +1,6 @@
 #include "app/formsui.h"
 #include "app/mainmenu.h"
+#include "knowledge/programinfo.h"
 #include "play/programstate.h"
 #include "widgets/formhelpers.h"
 #ifdef VELK_SPEECH

@@ -1,7 +1,7 @@
 #include "mainmenu.h"
 
-#include "app/messagebox.h"
 #include "knowledge/animalfile.h"
+#include "knowledge/programinfo.h"
 #include "knowledge/ui.h"
 #include "play/game.h"
 #include "play/programstate.h"

@@ -1,5 +1,6 @@
 #include "messagebox.h"
 
+#include "knowledge/programinfo.h"
 #include "widgets/formhelpers.h"
 #include "widgets/textwindow.h"
 

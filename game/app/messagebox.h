@@ -29,7 +29,3 @@ private:
 
     QString viewer_; // the port lives as long as the program, so the viewer may call back
 };
-
-inline constexpr char programTitle[] = "Morvane Velkins";
-// The name of the menu entry, the icon and the software-centre entry.
-inline constexpr char appId[] = "example.morvane.velk";

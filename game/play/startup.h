@@ -12,5 +12,3 @@ void removeLeftoverSaves();
 // clears leftovers of interrupted saves, seeds chance, reads velk.INI and builds the word
 // tables at the stored level. True: start-up may go on.
 bool initGame(ProgramState& state, const QString& programFolder, const QString& userFolder);
-
-inline constexpr char versionNumber[] = "1.04";

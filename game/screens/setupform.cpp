@@ -1,6 +1,6 @@
 #include "setupform.h"
 
-#include "app/messagebox.h"
+#include "knowledge/programinfo.h"
 #include "play/programstate.h"
 #include "widgets/formhelpers.h"
 #include "widgets/readaloud.h"

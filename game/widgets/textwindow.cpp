@@ -1,6 +1,6 @@
 #include "textwindow.h"
 
-#include "app/messagebox.h"
+#include "knowledge/programinfo.h"
 #include "widgets/formhelpers.h"
 
 #include <QFile>
