@@ -1,8 +1,8 @@
 #include "startup.h"
 
-#include "editor/animallist.h"
 #include "knowledge/animalfile.h"
 #include "knowledge/ui.h"
+#include "play/gamefolders.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
 

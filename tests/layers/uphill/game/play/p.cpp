@@ -1,0 +1,3 @@
+#include "p.h"
+#include "knowledge/k.h"
+#include "../widgets/w.h"

@@ -1,0 +1,2 @@
+#include "widgets/w.h"
+#include "editor/e.h"
