@@ -1,11 +1,9 @@
 #include "mainmenu.h"
 
-#include "knowledge/animalfile.h"
 #include "knowledge/programinfo.h"
 #include "knowledge/ui.h"
 #include "play/game.h"
 #include "play/programstate.h"
-#include "play/quizlog.h"
 #include "play/settingsfile.h"
 #include "play/startup.h"
 #include "widgets/formhelpers.h"
@@ -85,14 +83,11 @@ void MainMenu::createControls() {
 
 void MainMenu::formLoad(const QString& programFolder, const QString& userFolder) {
     centerForm(*this);
-    initGame(state_, programFolder, userFolder);
-    state_.nameMeWorth = 6;
+    startUp(state_, programFolder, userFolder);
     loadTitlePicture();
     label2_->setText(QString("Version ") + versionNumber);
     label3_->hide();
     label4_->hide();
-    clearLog(state_);
-    loadAnimalFile(state_.knowledge, state_.ui);
 }
 
 void MainMenu::loadTitlePicture() {

@@ -4,6 +4,7 @@
 #include "knowledge/ui.h"
 #include "play/gamefolders.h"
 #include "play/programstate.h"
+#include "play/quizlog.h"
 #include "play/settingsfile.h"
 
 #include "formats/textfile.h"
@@ -18,7 +19,7 @@ void removeLeftoverSaves() {
         removeSaveLeftovers(name);
 }
 
-bool initGame(ProgramState& state, const QString& programFolder, const QString& userFolder) {
+void initGame(ProgramState& state, const QString& programFolder, const QString& userFolder) {
     state.random.seed(quint32(QDateTime::currentMSecsSinceEpoch()));
     state.folders = chooseFolders(programFolder, userFolder);
     const QString problem = prepareWorkFolder(state.folders);
@@ -32,5 +33,11 @@ bool initGame(ProgramState& state, const QString& programFolder, const QString& 
     removeLeftoverSaves();
     loadSettings(state.settings, state.ui);
     buildCategoryTables(state.knowledge.tables, state.settings.maxDifficulty);
-    return true;
+}
+
+void startUp(ProgramState& state, const QString& programFolder, const QString& userFolder) {
+    initGame(state, programFolder, userFolder);
+    state.nameMeWorth = 6;
+    clearLog(state);
+    loadAnimalFile(state.knowledge, state.ui);
 }
