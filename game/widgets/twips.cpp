@@ -1,19 +1,5 @@
 #include "twips.h"
 
-#include <cmath>
-
-int twips(int value) {
-    return int(std::lround(value / double(twipsPerPixel)));
-}
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return {twips(left), twips(top), twips(width), twips(height)};
-}
-
-int toTwips(int pixels) {
-    return pixels * twipsPerPixel;
-}
-
 namespace {
 QFont font(QFont::StyleHint hint, const char* family, qreal pointSize, bool bold) {
     QFont f(family);

@@ -1,6 +1,5 @@
 #include "play/settings.h"
 #include "widgets/formhelpers.h"
-#include "widgets/twips.h"
 
 #include <QDialog>
 #include <QTest>
@@ -10,30 +9,12 @@
 class TestFormHelpers : public QObject {
     Q_OBJECT
 private slots:
-    void twipsConvertAtFifteenAPixel_data();
-    void twipsConvertAtFifteenAPixel();
     void windowComesBackAsItWasLeft();
     void windowNeverStoredKeepsItsDrawnSize();
     void hugeWindowIsRememberedAtTheLargestSize();
     void frameSitsInTheMiddle();
     void newWindowsBelongToTheWindowInFront();
 };
-
-void TestFormHelpers::twipsConvertAtFifteenAPixel_data() {
-    QTest::addColumn<int>("twipsValue");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("zero") << 0 << 0;
-    QTest::newRow("one pixel") << 15 << 1;
-    QTest::newRow("rounds down") << 22 << 1;
-    QTest::newRow("rounds up") << 23 << 2;
-    QTest::newRow("a form") << 6600 << 440;
-}
-
-void TestFormHelpers::twipsConvertAtFifteenAPixel() {
-    QFETCH(int, twipsValue);
-    QFETCH(int, pixels);
-    QCOMPARE(twips(twipsValue), pixels);
-}
 
 void TestFormHelpers::windowComesBackAsItWasLeft() {
     GameSettings settings;
