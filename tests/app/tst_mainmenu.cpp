@@ -1,4 +1,5 @@
 #include "app/mainmenu.h"
+#include "formtesting.h"
 #include "knowledge/programinfo.h"
 #include "play/gamefolders.h"
 #include "play/programstate.h"
@@ -34,12 +35,6 @@ void deliver(const QString& folder, bool withAnimals = true) {
     QImage picture(60, 40, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
     picture.save(folder + "/menu.jpg");
-}
-
-template <class T> T* child(QWidget& form, const char* name) {
-    T* w = form.findChild<T*>(name);
-    if (!w) qFatal("no control %s", name);
-    return w;
 }
 
 // The menu of a delivered program folder, open on the screen.

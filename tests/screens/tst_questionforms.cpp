@@ -1,4 +1,5 @@
 #include "animals.h"
+#include "formtesting.h"
 #include "play/programstate.h"
 #include "recordingui.h"
 #include "screens/describeform.h"
@@ -20,12 +21,6 @@
 #include <QTest>
 
 namespace {
-
-template <class T> T* child(QWidget& form, const QString& name) {
-    T* w = form.findChild<T*>(name);
-    if (!w) qFatal("no control %s", qPrintable(name));
-    return w;
-}
 
 // What a screen reader's activation does: the action the control offers first.
 void activateByScreenReader(QWidget* w, const QString& expected) {

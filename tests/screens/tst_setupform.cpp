@@ -1,4 +1,5 @@
 #include "app/formsui.h"
+#include "formtesting.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
 #include "recordingui.h"
@@ -26,12 +27,6 @@ GameSettings storedSettings() {
     s.logLevel = 2;
     s.typeEnabled = {0, -1, 0, -1, -1, -1, -1, -1, -1, -1, 0};
     return s;
-}
-
-template <class T> T* child(QWidget& form, const QString& name) {
-    T* w = form.findChild<T*>(name);
-    if (!w) qFatal("no control %s", qPrintable(name));
-    return w;
 }
 
 QToolButton* arrowOf(QWidget& spinner, Qt::ArrowType type) {
