@@ -1,3 +1,3 @@
 #include "formats/b.h"
-#include <QString>
 #include "knowledge/ui.h"
+#include <QString>

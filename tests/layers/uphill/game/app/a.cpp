@@ -1,4 +1,4 @@
-#include "screens/s.h"
 #include "editor/e.h"
-#include "knowledge/programinfo.h"
 #include "framework/f.h"
+#include "knowledge/programinfo.h"
+#include "screens/s.h"

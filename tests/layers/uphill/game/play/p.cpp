@@ -1,3 +1,3 @@
 #include "p.h"
-#include "knowledge/k.h"
 #include "../widgets/w.h"
+#include "knowledge/k.h"

@@ -1,2 +1,2 @@
-#include "widgets/w.h"
 #include "editor/e.h"
+#include "widgets/w.h"
