@@ -5,11 +5,11 @@
 #include "knowledge/draw.h"
 #include "play/game.h"
 #include "play/programstate.h"
-#include "play/scoreboardform.h"
 #include "screens/describeform.h"
 #include "screens/oddoutform.h"
-#include "shell/formhelpers.h"
+#include "screens/scoreboardform.h"
 #include "silentui.h"
+#include "widgets/formhelpers.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "framework/propertybag.h"
 #include "knowledge/animalfile.h"
 #include "play/speech.h"
-#include "shell/picturebox.h"
+#include "widgets/picturebox.h"
 #include "silentui.h"
 
 #include <QBuffer>

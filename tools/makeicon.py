@@ -5,7 +5,7 @@
 
 --fluent is the npm package @iconify-json/fluent-emoji (as tools/makepictures.sh fetches
 it); the art is the same as the menu picture's. Writes OUT_DIR/icons/hicolor/scalable/apps/
-ID.svg and the PNG sizes beside it. Needs rsvg-convert (librsvg2-bin).
+velk.svg and the PNG sizes beside it. Needs rsvg-convert (librsvg2-bin).
 """
 
 import argparse
@@ -14,7 +14,7 @@ import subprocess
 
 from makepictures import Icons
 
-APP_ID = "example.morvane.velk"
+ICON_NAME = "velk"  # installed under the app id by desktop/CMakeLists.txt
 PNG_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 
@@ -50,14 +50,14 @@ def main():
     hicolor = os.path.join(options.out, "icons", "hicolor")
     scalable = os.path.join(hicolor, "scalable", "apps")
     os.makedirs(scalable, exist_ok=True)
-    svg = os.path.join(scalable, APP_ID + ".svg")
+    svg = os.path.join(scalable, ICON_NAME + ".svg")
     with open(svg, "w", encoding="utf-8") as f:
         f.write(icon_svg(lion))
     for size in PNG_SIZES:
         folder = os.path.join(hicolor, f"{size}x{size}", "apps")
         os.makedirs(folder, exist_ok=True)
         subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o",
-                        os.path.join(folder, APP_ID + ".png"), svg], check=True)
+                        os.path.join(folder, ICON_NAME + ".png"), svg], check=True)
 
 
 if __name__ == "__main__":

@@ -2,12 +2,12 @@
 
 #include "editor/animallist.h"
 #include "play/programstate.h"
-#include "shell/formhelpers.h"
-#include "shell/picturebox.h"
-#include "shell/presses.h"
-#include "shell/readaloud.h"
-#include "shell/twips.h"
-#include "shell/updown.h"
+#include "widgets/formhelpers.h"
+#include "widgets/picturebox.h"
+#include "widgets/presses.h"
+#include "widgets/readaloud.h"
+#include "widgets/twips.h"
+#include "widgets/updown.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,6 +2,7 @@
 
 #include "knowledge/ui.h"
 #include "knowledge/wording.h"
+#include "play/gamefolders.h"
 #include "play/programstate.h"
 
 #include "formats/printzones.h"

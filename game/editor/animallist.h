@@ -13,5 +13,3 @@ QString animalListText(const Knowledge& kb, int minDifficulty, int maxDifficulty
 // Asks first; on OK writes animal.txt in the current folder for the settings' range. The
 // file is replaced whole or not at all: a failure is reported and the old file stays.
 void storeAnimalList(ProgramState& state);
-
-inline constexpr char animalListFileName[] = "animal.txt";

@@ -3,9 +3,9 @@
 #include "knowledge/draw.h"
 #include "knowledge/ui.h"
 #include "knowledge/wording.h"
+#include "play/numbers.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
-#include "shell/numbers.h"
 
 #include <cstdlib>
 

@@ -10,6 +10,10 @@ struct GameFolders {
     QString delivered;
 };
 
+// Stored by the animal editor; named here because start-up clears what its interrupted saves
+// left behind.
+inline constexpr char animalListFileName[] = "animal.txt";
+
 // Where an installed game keeps its delivered files, seen from the program's folder.
 QString installedDataFolder(const QString& programFolder);
 

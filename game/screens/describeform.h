@@ -1,7 +1,7 @@
 #pragma once
 
 #include "screens/describe.h"
-#include "shell/rememberedwindow.h"
+#include "widgets/rememberedwindow.h"
 
 #include <array>
 

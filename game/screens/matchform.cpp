@@ -4,11 +4,11 @@
 #include "play/programstate.h"
 #include "screens/formparts.h"
 #include "screens/matchbar.h"
-#include "shell/formhelpers.h"
-#include "shell/picturebox.h"
-#include "shell/presses.h"
-#include "shell/readaloud.h"
-#include "shell/twips.h"
+#include "widgets/formhelpers.h"
+#include "widgets/picturebox.h"
+#include "widgets/presses.h"
+#include "widgets/readaloud.h"
+#include "widgets/twips.h"
 
 #include <QFontMetrics>
 #include <QFrame>

@@ -3,11 +3,11 @@
 #include "knowledge/ui.h"
 #include "play/programstate.h"
 #include "screens/formparts.h"
-#include "shell/formhelpers.h"
-#include "shell/picturebox.h"
-#include "shell/presses.h"
-#include "shell/readaloud.h"
-#include "shell/twips.h"
+#include "widgets/formhelpers.h"
+#include "widgets/picturebox.h"
+#include "widgets/presses.h"
+#include "widgets/readaloud.h"
+#include "widgets/twips.h"
 
 #include <QFrame>
 #include <QLabel>

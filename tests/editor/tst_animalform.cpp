@@ -1,7 +1,8 @@
+#include "app/formsui.h"
 #include "editor/animalform.h"
-#include "shell/formsui.h"
-#include "shell/twips.h"
+#include "formtesting.h"
 #include "testfolder.h"
+#include "widgets/twips.h"
 #include "zoo.h"
 
 #include <QAccessible>
@@ -19,12 +20,6 @@
 #include <QToolButton>
 
 namespace {
-
-template <class T> T* child(QWidget& form, const QString& name) {
-    T* w = form.findChild<T*>(name);
-    if (!w) qFatal("no control %s", qPrintable(name));
-    return w;
-}
 
 void press(QWidget* w, const QString& action = QAccessibleActionInterface::pressAction()) {
     QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(action);

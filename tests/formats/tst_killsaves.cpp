@@ -5,8 +5,8 @@
 #include "knowledge/animalfile.h"
 #include "knowledge/ui.h"
 #include "play/settingsfile.h"
+#include "play/startup.h"
 #include "recordingui.h"
-#include "shell/startup.h"
 
 #include <QDir>
 #include <QElapsedTimer>

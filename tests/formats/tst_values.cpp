@@ -1,4 +1,5 @@
 #include "formats/printzones.h"
+#include "formats/twips.h"
 #include "formats/valuereader.h"
 
 #include <QTest>
@@ -18,6 +19,8 @@ private slots:
     void messagesQuoteLittleOfAHugeValue();
     void zonedTextsNeverTouchTheNextValue_data();
     void zonedTextsNeverTouchTheNextValue();
+    void twipsConvertAtFifteenAPixel_data();
+    void twipsConvertAtFifteenAPixel();
 };
 
 void TestValues::readsNumbers_data() {
@@ -169,6 +172,27 @@ void TestValues::zonedTextsNeverTouchTheNextValue() {
     QFETCH(QString, text);
     QFETCH(QString, line);
     QCOMPARE(PrintZoneLine().text(text).number(-1).toString(), line);
+}
+
+// The game and the control library place their widgets by this one rule.
+void TestValues::twipsConvertAtFifteenAPixel_data() {
+    QTest::addColumn<int>("twipsValue");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("zero") << 0 << 0;
+    QTest::newRow("one pixel") << 15 << 1;
+    QTest::newRow("rounds down") << 22 << 1;
+    QTest::newRow("rounds up") << 23 << 2;
+    QTest::newRow("a form") << 6600 << 440;
+    QTest::newRow("negative, under half a pixel") << -7 << 0;
+    QTest::newRow("negative, over half a pixel") << -8 << -1;
+    QTest::newRow("negative rounds toward zero") << -22 << -1;
+    QTest::newRow("negative rounds away from zero") << -23 << -2;
+}
+
+void TestValues::twipsConvertAtFifteenAPixel() {
+    QFETCH(int, twipsValue);
+    QFETCH(int, pixels);
+    QCOMPARE(twips(twipsValue), pixels);
 }
 
 QTEST_GUILESS_MAIN(TestValues)

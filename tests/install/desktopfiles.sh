@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The installed menu entry, software-centre entry and icons pass the desktop's validators,
 # and name what is installed.
-# usage: desktopfiles.sh CMAKE BUILD_DIR
+# usage: desktopfiles.sh CMAKE BUILD_DIR APP_ID
 set -u
 for tool in desktop-file-validate appstreamcli; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
 . "$(dirname "$0")/installroot.sh" "$1" "$2"
 share=$root/usr/share
-id=example.morvane.velk
+id=$3
 entry=$share/applications/$id.desktop
 
 desktop-file-validate "$entry" || fail "desktop-file-validate"

@@ -2,9 +2,9 @@
 #include "play/programstate.h"
 #include "play/quizlog.h"
 #include "recordingvoice.h"
-#include "shell/formsui.h"
-#include "shell/picturebox.h"
-#include "shell/textwindow.h"
+#include "app/formsui.h"
+#include "widgets/picturebox.h"
+#include "widgets/textwindow.h"
 #include "testfolder.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "animals.h"
 #include "editor/animallist.h"
 #include "knowledge/animalfile.h"
+#include "play/gamefolders.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
 #include "recordingui.h"

@@ -2,7 +2,7 @@
 #include "questionstate.h"
 #include "screens/matchbar.h"
 #include "screens/matchform.h"
-#include "shell/picturebox.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
+#include "app/formsui.h"
 #include "formtesting.h"
 #include "knowledge/wording.h"
 #include "questionstate.h"
 #include "screens/namemeform.h"
-#include "shell/formsui.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,13 +1,14 @@
 #include "animals.h"
+#include "formtesting.h"
 #include "play/programstate.h"
-#include "play/scoreboardform.h"
 #include "recordingui.h"
 #include "screens/describeform.h"
 #include "screens/oddoutform.h"
+#include "screens/scoreboardform.h"
 #include "scriptedrandom.h"
-#include "shell/optionbutton.h"
-#include "shell/picturebox.h"
 #include "testfolder.h"
+#include "widgets/optionbutton.h"
+#include "widgets/picturebox.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -20,12 +21,6 @@
 #include <QTest>
 
 namespace {
-
-template <class T> T* child(QWidget& form, const QString& name) {
-    T* w = form.findChild<T*>(name);
-    if (!w) qFatal("no control %s", qPrintable(name));
-    return w;
-}
 
 // What a screen reader's activation does: the action the control offers first.
 void activateByScreenReader(QWidget* w, const QString& expected) {

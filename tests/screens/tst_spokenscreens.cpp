@@ -6,7 +6,7 @@
 #include "screens/matchform.h"
 #include "screens/namemeform.h"
 #include "screens/oddoutform.h"
-#include "shell/picturebox.h"
+#include "widgets/picturebox.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,0 +1,39 @@
+#include "app/formsui.h"
+#include "app/mainmenu.h"
+#include "knowledge/programinfo.h"
+#include "play/programstate.h"
+#include "widgets/formhelpers.h"
+#include "widgets/presses.h"
+#ifdef VELK_SPEECH
+#include "app/qtvoice.h"
+#endif
+
+#include <QApplication>
+#include <QIcon>
+#include <QStandardPaths>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The name a screen reader announces, and the name of the player's own folder.
+    QApplication::setApplicationName(programTitle);
+    limitStyleCaches();
+    ignoreHeldKeys(app);
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QApplication::setDesktopFileName(appId);
+    QApplication::setWindowIcon(QIcon::fromTheme(appId));
+
+#ifdef VELK_SPEECH
+    QtVoice voice; // no engine until the first text to say
+#endif
+    FormsUi ui;
+    ProgramState state(ui);
+    ui.attach(state);
+#ifdef VELK_SPEECH
+    state.speech.attach(voice);
+#endif
+    state.speech.load(Speech::userFile());
+    MainMenu menu(state, QCoreApplication::applicationDirPath(),
+                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    menu.show();
+    return app.exec();
+}

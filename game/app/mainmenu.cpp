@@ -1,0 +1,111 @@
+#include "mainmenu.h"
+
+#include "knowledge/programinfo.h"
+#include "knowledge/ui.h"
+#include "play/game.h"
+#include "play/programstate.h"
+#include "play/settingsfile.h"
+#include "play/startup.h"
+#include "widgets/formhelpers.h"
+#include "widgets/picturebox.h"
+#include "widgets/presses.h"
+#include "widgets/readaloud.h"
+#include "widgets/twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& where,
+              const QFont& font) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(where);
+    l->setFont(font);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& where) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(where);
+    b->setFont(sansFont(11, true));
+    b->setAutoDefault(true); // Enter presses the button the keyboard is on, as Space does
+    return b;
+}
+
+} // namespace
+
+MainMenu::MainMenu(ProgramState& state, const QString& programFolder, const QString& userFolder,
+                   QWidget* parent)
+    : QWidget(parent), state_(state) {
+    createControls();
+    formLoad(programFolder, userFolder);
+    readAloud(*this, state_.speech);
+}
+
+void MainMenu::createControls() {
+    setObjectName("main");
+    setWindowTitle(programTitle);
+    setFixedSize(twips(6600), twips(6900));
+
+    label1_ =
+        label(this, "Label1", programTitle, twipsRect(0, 180, 6600, 720), serifFont(26, true));
+    image1_ = new QLabel(this);
+    image1_->setObjectName("Image1");
+    image1_->setGeometry(twipsRect(1050, 960, 4500, 3000));
+    image1_->setScaledContents(true);
+    image1_->setAccessibleName("Animals");
+    label2_ = label(this, "Label2", "Version 1.01", twipsRect(0, 4020, 6600, 330), serifFont(11));
+    label3_ = label(this, "Label3", "Game design by the Morvane Velkins team",
+                    twipsRect(0, 4380, 6600, 285), sansFont(9));
+    label4_ = label(this, "Label4", QString::fromUtf8("© 2026 the Morvane Velkins contributors"),
+                    twipsRect(0, 4665, 6600, 285), sansFont(9));
+
+    command1_ = button(this, "Command1", "Play", twipsRect(1650, 5100, 3300, 600));
+    command1_->setToolTip("Play the game");
+    command1_->setFont(sansFont(14, true));
+    cmdsetup_ = button(this, "cmdsetup", "Setup", twipsRect(300, 5940, 1380, 480));
+    cmdsetup_->setToolTip("Conditions for the game");
+    cmdhelp_ = button(this, "cmdhelp", "Help", twipsRect(1830, 5940, 1380, 480));
+    command3_ = button(this, "Command3", "About", twipsRect(3390, 5940, 1380, 480));
+    cmdquit_ = button(this, "cmdquit", "Quit", twipsRect(4920, 5940, 1380, 480));
+
+    command1_->setFocus(); // a game is one key away
+    onClick(command1_, this, [this] { playGame(state_); });
+    onClick(cmdsetup_, this, [this] { state_.ui.showSetup(); });
+    onClick(cmdhelp_, this, [this] { openHelp(); });
+    onClick(command3_, this, [this] { showCredits(); });
+    onClick(cmdquit_, this, [this] { close(); });
+}
+
+void MainMenu::formLoad(const QString& programFolder, const QString& userFolder) {
+    centerForm(*this);
+    startUp(state_, programFolder, userFolder);
+    loadTitlePicture();
+    label2_->setText(QString("Version ") + versionNumber);
+    label3_->hide();
+    label4_->hide();
+}
+
+void MainMenu::loadTitlePicture() {
+    // A picture that cannot be read leaves the box empty and the menu opens all the same.
+    loadPicture(*image1_, findDataFile(state_.folders, state_.settings.titlePicture));
+}
+
+void MainMenu::showCredits() {
+    label3_->show();
+    label4_->show();
+}
+
+void MainMenu::openHelp() {
+    state_.ui.openTextViewer(findDataFile(state_.folders, "velkhelp.txt"));
+}
+
+void MainMenu::closeEvent(QCloseEvent* event) {
+    saveSettings(state_.settings, state_.ui);
+    event->accept();
+}

@@ -1,0 +1,71 @@
+#include "scoreboardform.h"
+
+#include "play/programstate.h"
+#include "widgets/presses.h"
+#include "widgets/readaloud.h"
+#include "widgets/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+const QColor orange(255, 128, 0);
+
+QLabel* orangeLabel(QWidget* parent, const char* name, const QRect& where) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(where);
+    l->setWordWrap(true);
+    paintBackground(*l, orange);
+    return l;
+}
+} // namespace
+
+ScoreBoard::ScoreBoard(ProgramState& state, QWidget* parent)
+    : RememberedWindow(state.settings, scoreBoardForm, {7530, 5265}, {100, 100}, orange, parent),
+      state_(state) {
+    setObjectName("showscor");
+    setWindowTitle("Quizmoot Scores");
+    setFont(sansFont(13.5));
+    frame()->setGeometry(twipsRect(120, 120, 7215, 4935));
+
+    text1_ = new QPlainTextEdit(frame());
+    text1_->setObjectName("Text1");
+    text1_->setGeometry(twipsRect(120, 1080, 6855, 2655));
+    text1_->setReadOnly(true);
+    text1_->setAccessibleName("Result");
+    command1_ = new QPushButton("ok", frame());
+    command1_->setObjectName("Command1");
+    command1_->setGeometry(twipsRect(120, 3960, 1215, 615));
+    command1_->setToolTip("Click here when  ready to proceed");
+    command1_->setDefault(true);
+    label2_ = orangeLabel(frame(), "Label2", twipsRect(1680, 3960, 5295, 615));
+    label1_ = orangeLabel(frame(), "Label1", twipsRect(120, 240, 6975, 855));
+    onClick(command1_, this, [this] { accept(); });
+
+    restoreLayout();
+    scoreCaption();
+    command1_->setFocus();
+    // What it says as it opens is said by the game, which knows what went before.
+    readAloud(*this, state_.speech);
+}
+
+void ScoreBoard::setResult(const QString& text) {
+    // The result's lines end in CR LF, as everywhere in the game.
+    text1_->setPlainText(QString(text).replace("\r\n", "\n"));
+}
+
+void ScoreBoard::setHeading(const QString& text) {
+    label1_->setText(text);
+}
+
+void ScoreBoard::scoreCaption() {
+    label2_->setText(scoreCaptionText(state_.scores.current()));
+}
+
+void ScoreBoard::layoutFrame() {
+    text1_->move(frame()->x() + twips(100), text1_->y());
+    text1_->resize(std::max(0, frame()->width() - twips(400)), text1_->height());
+}

@@ -1,0 +1,224 @@
+#include "setupform.h"
+
+#include "knowledge/programinfo.h"
+#include "play/programstate.h"
+#include "widgets/formhelpers.h"
+#include "widgets/presses.h"
+#include "widgets/readaloud.h"
+#include "widgets/twips.h"
+#include "widgets/updown.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& where) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(where);
+    l->setWordWrap(true);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& where,
+                    const QString& tip = {}) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(where);
+    b->setToolTip(tip);
+    return b;
+}
+
+// On a coloured item the style's thin focus mark is lost; a child steering the list with
+// the keyboard must see which kind Space toggles.
+class FocusFrameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!(option.state & QStyle::State_HasFocus)) return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::WindowText), 2, Qt::DotLine));
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
+};
+
+} // namespace
+
+SetupForm::SetupForm(ProgramState& state, QWidget* parent)
+    : QDialog(parent), screen_(state), speech_(state.speech) {
+    setObjectName("setup");
+    setFont(sansFont(8.25));
+    setFixedSize(twips(6585), twips(5895));
+    createControls();
+    formLoad();
+    readAloud(*this, speech_);
+}
+
+void SetupForm::createControls() {
+    createDifficultyFrame();
+    auto* label4 =
+        label(this, "Label4", "Number of questions per game", twipsRect(120, 1920, 1215, 855));
+    label4->setBuddy(numberBox(this, SetupScreen::nquestion, "nquestion",
+                               "Number of questions per game", twipsRect(1440, 2040, 495, 495)));
+    spinner(this, SetupScreen::nquestion, "UpDown1", twipsRect(2040, 2040, 240, 495));
+    createReadAloud();
+    createList();
+
+    auto* cmdEdit =
+        button(this, "cmdEdit", "Edit", twipsRect(120, 4800, 1335, 615), "Change item data");
+    auto* cmdok =
+        button(this, "cmdok", "OK", twipsRect(1680, 4800, 615, 615), "Click here to continue");
+    // Enter in a box or the list closes the screen as OK does, never opens the editor.
+    cmdok->setDefault(true);
+    auto* cmdmakeq =
+        button(this, "cmdmakeq", "Make online questions", twipsRect(4080, 5520, 2295, 375));
+    onClick(cmdEdit, this, [this] { screen_.editAnimals(); });
+    onClick(cmdok, this, [this] { accept(); });
+    onClick(cmdmakeq, this, [this] { screen_.makeOnlineQuestions(); });
+}
+
+void SetupForm::createDifficultyFrame() {
+    auto* frame = new QGroupBox("Difficulty", this);
+    frame->setObjectName("frameDiff");
+    frame->setGeometry(twipsRect(120, 120, 2175, 1575));
+    // The lowest level is always 1; its controls are there, but hidden.
+    auto* label5 = label(frame, "Label5", "Minimum", twipsRect(240, 480, 975, 375));
+    label5->setBuddy(numberBox(frame, SetupScreen::tmindif, "tmindif", "Minimum",
+                               twipsRect(1320, 360, 375, 495)));
+    spinner(frame, SetupScreen::tmindif, "UpDown2", twipsRect(1800, 360, 240, 495));
+    auto* label6 = label(frame, "Label6", "Maximum", twipsRect(240, 1080, 975, 375));
+    label6->setBuddy(numberBox(frame, SetupScreen::tmaxdif, "tmaxdif", "Maximum",
+                               twipsRect(1320, 960, 375, 495)));
+    spinner(frame, SetupScreen::tmaxdif, "UpDown3", twipsRect(1800, 960, 240, 495));
+}
+
+QLineEdit* SetupForm::numberBox(QWidget* parent, SetupScreen::Box box, const char* name,
+                                const QString& caption, const QRect& where) {
+    auto* edit = new QLineEdit(screen_.text(box), parent);
+    edit->setObjectName(name);
+    edit->setGeometry(where);
+    edit->setAccessibleName(caption);
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, box](const QString& typed) { boxChanged(box, typed); });
+    boxes_[box] = edit;
+    return edit;
+}
+
+UpDown* SetupForm::spinner(QWidget* parent, SetupScreen::Box box, const char* name,
+                           const QRect& where) {
+    QLineEdit* edit = boxes_[box];
+    auto* updown = new UpDown(*edit, parent);
+    updown->setObjectName(name);
+    updown->setGeometry(where);
+    updown->setAccessibleName(edit->accessibleName());
+    onPress(updown, &UpDown::stepped, this,
+            [this, box](int delta) { boxes_[box]->setText(screen_.stepped(box, delta)); });
+    return updown;
+}
+
+void SetupForm::createList() {
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    list1_->setGeometry(twipsRect(2520, 240, 3855, 5100));
+    list1_->setToolTip("Colored items are selected");
+    list1_->setAccessibleName("Kinds of question");
+    // A click or Space toggles one kind; the arrow keys only move.
+    list1_->setSelectionMode(QAbstractItemView::MultiSelection);
+    // The selection keeps its colour when the list is not focused: it is the whole message.
+    QPalette p = list1_->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
+    list1_->setPalette(p);
+    list1_->setItemDelegate(new FocusFrameDelegate(list1_));
+}
+
+// The parents' switch. It lives in the player's own settings, not in velk.INI, and follows
+// the keys that switch it on any screen, this one too.
+void SetupForm::createReadAloud() {
+    readAloud_ = new QCheckBox(Speech::switchText, this);
+    readAloud_->setObjectName("chkReadAloud");
+    readAloud_->setGeometry(twipsRect(120, 3120, 2295, 495));
+    readAloud_->setFont(sansFont(9.75, true));
+    onToggle(readAloud_, this, [this](bool on) {
+        speech_.setOn(on);
+        showReadAloud(); // a refusal shows at once
+    });
+    noVoice_ = label(this, "lblNoVoice", {}, twipsRect(120, 3630, 2295, 1110));
+    noVoice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(&speech_, &Speech::changed, this, &SetupForm::showReadAloud);
+    showReadAloud();
+    // Asked now, not at start-up: a computer without a voice shows it here before the box
+    // is ever ticked.
+    speech_.probe();
+}
+
+// Greyed out, and saying why in words on the screen, where the computer has no voice to read
+// with: a disabled box takes no focus, so its tool tip would never reach the keyboard.
+void SetupForm::showReadAloud() {
+    const QString missing = speech_.unavailable();
+    const QString why = missing.isEmpty() ? QString() : missing + " The game cannot read aloud.";
+    const QSignalBlocker quiet(readAloud_);
+    readAloud_->setEnabled(missing.isEmpty());
+    readAloud_->setChecked(missing.isEmpty() && speech_.on());
+    readAloud_->setToolTip(missing.isEmpty()
+                               ? "Reads the questions, the answers and the score aloud. " +
+                                     readAloudKeys() + " switches it on every screen."
+                               : why);
+    noVoice_->setText(why);
+    noVoice_->setVisible(!why.isEmpty());
+}
+
+void SetupForm::formLoad() {
+    centerForm(*this);
+    setWindowTitle(QString(programTitle) + " Setup");
+    findChild<QPushButton*>("cmdmakeq")->show();
+    for (const char* hidden : {"tmindif", "UpDown2", "Label5"})
+        findChild<QWidget*>(hidden)->hide();
+    screen_.load();
+    for (auto box : {SetupScreen::nquestion, SetupScreen::tmindif, SetupScreen::tmaxdif})
+        boxes_[box]->setText(screen_.text(box));
+    list1_->addItems(screen_.typeNames());
+    for (int item = 0; item < list1_->count(); ++item)
+        list1_->item(item)->setSelected(screen_.selected(item));
+    list1_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    // Only the player's changes from here on.
+    connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
+        for (int item = 0; item < list1_->count(); ++item)
+            screen_.setSelected(item, list1_->item(item)->isSelected());
+    });
+    boxes_[SetupScreen::tmaxdif]->setFocus();
+}
+
+void SetupForm::boxChanged(SetupScreen::Box box, const QString& typed) {
+    const QString shown = screen_.change(box, typed);
+    if (shown != typed) boxes_[box]->setText(shown);
+}
+
+bool SetupForm::eventFilter(QObject* watched, QEvent* event) {
+    // A box left empty or holding a word shows its number again once the player moves on.
+    if (event->type() == QEvent::FocusOut)
+        for (size_t box = 0; box < boxes_.size(); ++box)
+            if (watched == boxes_[box]) boxes_[box]->setText(screen_.text(SetupScreen::Box(box)));
+    return QDialog::eventFilter(watched, event);
+}
+
+void SetupForm::done(int result) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        screen_.unload();
+    }
+    QDialog::done(result);
+}

@@ -1,0 +1,71 @@
+#include "textwindow.h"
+
+#include "knowledge/programinfo.h"
+#include "widgets/formhelpers.h"
+#include "widgets/presses.h"
+
+#include "formats/textfile.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+
+// The help is a few pages; a file far larger is not meant to be read in a window.
+constexpr qint64 textMaxBytes = 1024 * 1024;
+
+QString cannotOpen(const QString& fileName, const QString& why) {
+    return QString("%1 could not be opened: %2").arg(fileName, why);
+}
+
+} // namespace
+
+QString TextWindow::problem(const QString& fileName) {
+    const auto problem = regularFileProblem(fileName, textMaxBytes);
+    return problem ? cannotOpen(fileName, problem->error) : QString();
+}
+
+QString TextWindow::open(const QString& fileName, QWidget* parent) {
+    const TextFileRead read = readTextFile(fileName, textMaxBytes);
+    if (!read.text) return cannotOpen(fileName, read.error);
+    auto* window = new TextWindow(fileName, *read.text, parent);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return {};
+}
+
+TextWindow::TextWindow(const QString& fileName, const QString& text, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName("textWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Closing the menu ends the game even while the help is still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    const QString name = QFileInfo(fileName).fileName();
+    setWindowTitle(name + " - " + programTitle);
+
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName("text");
+    text_->setAccessibleName(name);
+    text_->setReadOnly(true);
+    // Read-only, yet the keyboard can still move through it and select text to copy.
+    text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_->setPlainText(QString(text).remove('\r'));
+
+    auto* close = new QPushButton("Close", this);
+    close->setObjectName("cmdClose");
+    onClick(close, this, [this] { this->close(); });
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    resize(720, 560);
+    centerForm(*this);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "formats/twips.h"
+
+#include <QFont>
+
+// The drawn fonts mapped onto the desktop's own families.
+QFont serifFont(qreal pointSize, bool bold = false);
+QFont sansFont(qreal pointSize, bool bold = false);

@@ -1,0 +1,3 @@
+#include "formats/a.h"
+#include "framework/g.h"
+#include "play/p.h"

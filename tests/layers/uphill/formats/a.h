@@ -1,0 +1,3 @@
+#include "formats/b.h"
+#include "knowledge/ui.h"
+#include <QString>

@@ -1,0 +1,4 @@
+#include "editor/e.h"
+#include "framework/f.h"
+#include "knowledge/programinfo.h"
+#include "screens/s.h"

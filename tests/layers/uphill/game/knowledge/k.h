@@ -1,0 +1,2 @@
+#include "formats/a.h"
+#include "play/p.h"

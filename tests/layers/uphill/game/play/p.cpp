@@ -1,0 +1,3 @@
+#include "p.h"
+#include "../widgets/w.h"
+#include "knowledge/k.h"

@@ -1,0 +1,2 @@
+#include "editor/e.h"
+#include "widgets/w.h"
