@@ -77,6 +77,7 @@ TextFileRead readText(QIODevice& in, qint64 maxBytes) {
     if (bytes.size() > maxBytes) return failure(tooLarge(maxBytes));
     TextFileRead r;
     r.text = decodeText(bytes);
+    r.bytes = bytes;
     return r;
 }
 

@@ -185,15 +185,15 @@ private slots:
     }
 
     void registryKeepsOtherText() {
-        const QString text = QStringLiteral("; header\n\n[A]\n@=one\nx = spaced\n[b\\c]\nv=1");
+        const QByteArray text = "; header\n\n[A]\n@=one\nx = spaced\n[b\\c]\nv=1";
         RegistryData d = RegistryData::parse(text);
-        QCOMPARE(d.toText(), text);
+        QCOMPARE(d.toBytes(), text);
         QCOMPARE(d.key("B\\C")->value("V"), QStringLiteral("1"));
         d.setKey({"New", {{"@", "n"}}});
-        QCOMPARE(d.toText(),
-                 QStringLiteral("; header\n\n[New]\n@=n\n[A]\n@=one\nx = spaced\n[b\\c]\nv=1"));
+        QCOMPARE(d.toBytes(),
+                 QByteArray("; header\n\n[New]\n@=n\n[A]\n@=one\nx = spaced\n[b\\c]\nv=1"));
         d.setKey({"A", {{"@", "two"}}});
-        QVERIFY(d.toText().contains("[A]\n@=two\n[b\\c]"));
+        QVERIFY(d.toBytes().contains("[A]\n@=two\n[b\\c]"));
         QVERIFY(d.removeKey("new"));
         QVERIFY(!d.removeKey("new"));
     }
