@@ -279,8 +279,7 @@ void loadSettings(GameSettings& s, Ui& ui) {
         if (const auto kept = keepAside(why))
             text += crlf + QString("The file is kept as %1.").arg(*kept);
         else
-            text += crlf +
-                    QString("It could not be kept aside (%1): the next save replaces it.").arg(why);
+            text += crlf + QString("It could not be kept aside: %1.").arg(why);
     }
     ui.message(text);
 }
