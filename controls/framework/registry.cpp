@@ -33,7 +33,8 @@ RegistryData RegistryData::parse(const QByteArray& bytes) {
         // The last element holds what follows the final line break, usually nothing.
         const QByteArray withBreak = i + 1 < lines.size() ? lines[i] + '\n' : lines[i];
         // Line by line: one program's Windows-1252 does not make our UTF-8 paths unreadable.
-        const QString line = decodeText(lines[i]);
+        // With its line break a line keeps a Ctrl-Z at its end, which marks no end of file.
+        const QString line = decodeText(lines[i] + '\n').chopped(1);
         if (isHeader(line)) {
             d.entries_.append({{line.trimmed().mid(1).chopped(1), {}}, QByteArray()});
             current = &d.entries_.back();
