@@ -308,7 +308,8 @@ TextFileRead readText(QIODevice& in, qint64 maxBytes) {
     std::optional<QByteArray> bytes = readBytes(in, maxBytes);
     if (!bytes) return failure(tooLarge(maxBytes));
     TextFileRead r;
-    r.text = decodeText(std::move(*bytes));
+    r.text = decodeText(*bytes);
+    r.bytes = std::move(*bytes);
     return r;
 }
 

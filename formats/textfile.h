@@ -30,6 +30,7 @@ struct FileProblem {
 // What reading a whole file gave: the text, or why not.
 struct TextFileRead {
     std::optional<QString> text;
+    QByteArray bytes;     // the file as it stands, for a writer that must keep its bytes
     QString error;        // why there is no text, as a phrase: "it is not a regular file"
     bool missing = false; // the file does not exist
 };

@@ -33,6 +33,33 @@ QString inQuotes(const QString& value) {
     return '"' + shortened(value) + '"';
 }
 
+// The token as a whole number within [low, high], or nothing with the reason in `why`.
+std::optional<long long> toNumber(const QString& token, long long low, long long high,
+                                  const QString& what, QString& why) {
+    const auto parts = splitNumber(token);
+    if (!parts) {
+        why = QString("The %1 %2 is not a number").arg(what, inQuotes(token));
+        return std::nullopt;
+    }
+    if (parts->fraction) {
+        why = QString("The %1 %2 is not a whole number").arg(what, inQuotes(token));
+        return std::nullopt;
+    }
+    bool ok = false;
+    const long long value = parts->whole.toLongLong(&ok);
+    if (!ok) {
+        // A run of digits too long for any integer is still a number, just too big.
+        why = QString("The %1 %2 is out of range").arg(what, shortened(token));
+        return std::nullopt;
+    }
+    if (value < low || value > high) {
+        why =
+            QString("The %1 %2 is out of range (%3 to %4)").arg(what).arg(value).arg(low).arg(high);
+        return std::nullopt;
+    }
+    return value;
+}
+
 } // namespace
 
 ValueReader::ValueReader(QString text)
@@ -154,31 +181,17 @@ std::optional<QString> ValueReader::word() {
 std::optional<long long> ValueReader::number(long long low, long long high, const QString& what) {
     const auto token = word();
     if (!token) return std::nullopt;
-    const auto parts = splitNumber(*token);
-    if (!parts) {
-        fail(QString("The %1 %2 is not a number").arg(what, inQuotes(*token)));
-        return std::nullopt;
-    }
-    if (parts->fraction) {
-        fail(QString("The %1 %2 is not a whole number").arg(what, inQuotes(*token)));
-        return std::nullopt;
-    }
-    bool ok = false;
-    const long long value = parts->whole.toLongLong(&ok);
-    if (!ok) {
-        // A run of digits too long for any integer is still a number, just too big.
-        fail(QString("The %1 %2 is out of range").arg(what, shortened(*token)));
-        return std::nullopt;
-    }
-    if (value < low || value > high) {
-        fail(QString("The %1 %2 is out of range (%3 to %4)")
-                 .arg(what)
-                 .arg(value)
-                 .arg(low)
-                 .arg(high));
-        return std::nullopt;
-    }
+    QString why;
+    const auto value = toNumber(*token, low, high, what, why);
+    if (!value) fail(why);
     return value;
+}
+
+std::optional<long long> ValueReader::numberIfAny(long long low, long long high) {
+    const auto token = word();
+    if (!token) return std::nullopt;
+    QString why;
+    return toNumber(*token, low, high, "value", why);
 }
 
 QString ValueReader::restOfLine() {

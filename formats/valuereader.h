@@ -27,6 +27,10 @@ public:
     // A whole number within [low, high]; `what` names the field in the error text. A
     // fraction of zero ("2.0") is allowed, any other fraction is not.
     std::optional<long long> number(long long low, long long high, const QString& what);
+    // The same, but a value that is no such number (a word, a fraction, a number out of
+    // range) is passed without an error and gives nothing, so a reader can give that one
+    // field its default and read on. A file that ends here still fails.
+    std::optional<long long> numberIfAny(long long low, long long high);
     // The rest of the current line, without its line end and outer blanks.
     QString restOfLine();
 

@@ -95,14 +95,20 @@ std::optional<MemoryPropertyBag> MemoryPropertyBag::fromText(const QString& text
         const QString key = eq > 0 ? line.left(eq).trimmed() : QString();
         const QString rest = line.mid(eq + 1);
         std::optional<Variant> v;
+        QString why;
         if (key == QLatin1String("Class")) {
             if (const auto g = Guid::fromString(rest)) cls = *g, v = Variant();
         } else if (!key.isEmpty()) {
-            v = Variant::decode(rest);
+            v = Variant::decode(rest, &why);
             if (v) bag.Write(key, *v);
         }
         if (!v) {
-            if (error) *error = QStringLiteral("line %1 is not \"Key=type:value\"").arg(lineNo);
+            // A value its kind cannot hold is named by its key, as a control names a value it
+            // cannot take.
+            if (error)
+                *error = why.isEmpty()
+                             ? QStringLiteral("line %1 is not \"Key=type:value\"").arg(lineNo)
+                             : QStringLiteral("%1: %2 (line %3)").arg(key, why).arg(lineNo);
             return std::nullopt;
         }
     }

@@ -25,16 +25,18 @@ bool isHeader(const QString& line) {
 
 } // namespace
 
-RegistryData RegistryData::parse(const QString& text) {
+RegistryData RegistryData::parse(const QByteArray& bytes) {
     RegistryData d;
     Entry* current = nullptr;
-    const QStringList lines = text.split(QChar('\n'));
+    const QList<QByteArray> lines = bytes.split('\n');
     for (int i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
         // The last element holds what follows the final line break, usually nothing.
-        const QString withBreak = i + 1 < lines.size() ? line + QChar('\n') : line;
+        const QByteArray withBreak = i + 1 < lines.size() ? lines[i] + '\n' : lines[i];
+        // Line by line: one program's Windows-1252 does not make our UTF-8 paths unreadable.
+        // With its line break a line keeps a Ctrl-Z at its end, which marks no end of file.
+        const QString line = decodeText(lines[i] + '\n').chopped(1);
         if (isHeader(line)) {
-            d.entries_.append({{line.trimmed().mid(1).chopped(1), {}}, QString()});
+            d.entries_.append({{line.trimmed().mid(1).chopped(1), {}}, QByteArray()});
             current = &d.entries_.back();
         }
         if (!current) {
@@ -57,15 +59,15 @@ QString RegistryData::render(const RegistryKey& key) {
     return s;
 }
 
-QString RegistryData::toText() const {
-    QString s = preamble_;
+QByteArray RegistryData::toBytes() const {
+    QByteArray s = preamble_;
     for (const auto& e : entries_) {
         if (!e.raw.isEmpty()) {
             s += e.raw;
             continue;
         }
-        if (!s.isEmpty() && !s.endsWith(QChar('\n'))) s += QChar('\n');
-        s += render(e.key);
+        if (!s.isEmpty() && !s.endsWith('\n')) s += '\n';
+        s += render(e.key).toUtf8();
     }
     return s;
 }
@@ -77,8 +79,8 @@ QList<RegistryKey> RegistryData::keys() const {
     return k;
 }
 
-int RegistryData::indexOf(const QString& path) const {
-    for (int i = 0; i < entries_.size(); ++i)
+int RegistryData::indexOf(const QString& path, int from) const {
+    for (int i = from; i < entries_.size(); ++i)
         if (entries_[i].key.path.compare(path, Qt::CaseInsensitive) == 0) return i;
     return -1;
 }
@@ -90,25 +92,26 @@ const RegistryKey* RegistryData::key(const QString& path) const {
 
 void RegistryData::setKey(const RegistryKey& key) {
     const int i = indexOf(key.path);
-    if (i >= 0 && entries_[i].key.path == key.path && entries_[i].key.values == key.values)
-        return; // unchanged: keep its text as it is
-    if (i >= 0) {
-        entries_[i] = {key, QString()};
+    if (i < 0) {
+        // New keys go before the text that was already there, so that text, down to a
+        // missing final line break, comes back unchanged when they are removed again.
+        int at = 0;
+        while (at < entries_.size() && entries_[at].raw.isEmpty())
+            ++at;
+        entries_.insert(at, {key, QByteArray()});
         return;
     }
-    // New keys go before the text that was already there, so that text, down to a missing
-    // final line break, comes back unchanged when they are removed again.
-    int at = 0;
-    while (at < entries_.size() && entries_[at].raw.isEmpty())
-        ++at;
-    entries_.insert(at, {key, QString()});
+    for (int copy = indexOf(key.path, i + 1); copy >= 0; copy = indexOf(key.path, copy))
+        entries_.removeAt(copy);
+    if (entries_[i].key.path == key.path && entries_[i].key.values == key.values)
+        return; // unchanged: keep its bytes as they are
+    entries_[i] = {key, QByteArray()};
 }
 
 bool RegistryData::removeKey(const QString& path) {
-    const int i = indexOf(path);
-    if (i < 0) return false;
-    entries_.removeAt(i);
-    return true;
+    return entries_.removeIf([&](const Entry& e) {
+        return e.key.path.compare(path, Qt::CaseInsensitive) == 0;
+    }) > 0;
 }
 
 QString Registry::defaultPath() {
@@ -125,7 +128,7 @@ std::optional<RegistryData> Registry::read(QString* error) const {
         if (error) *error = read.error;
         return std::nullopt;
     }
-    return RegistryData::parse(*read.text);
+    return RegistryData::parse(read.bytes);
 }
 
 bool Registry::update(const std::function<void(RegistryData&)>& change, QString* error) {
@@ -142,12 +145,12 @@ bool Registry::update(const std::function<void(RegistryData&)>& change, QString*
     removeSaveLeftovers(path_);
     auto data = read(error);
     if (!data) return false;
-    const QString before = data->toText();
+    const QByteArray before = data->toBytes();
     change(*data);
-    const QString after = data->toText();
+    const QByteArray after = data->toBytes();
     if (after == before) return true;
     if (after.isEmpty()) return QFile::remove(path_);
-    const auto why = writeFileAtomically(path_, after.toUtf8());
+    const auto why = writeFileAtomically(path_, after);
     if (why && error) *error = *why;
     return !why;
 }

@@ -18,27 +18,31 @@ struct RegistryKey {
     std::optional<QString> value(const QString& name) const;
 };
 
-// The registry's content. Keys nobody changed keep their text exactly as read, so a change
-// to one key leaves the rest of the file byte for byte as it was.
+// The registry's content. Keys nobody changed keep their bytes exactly as read, whatever
+// their encoding, so a change to one key leaves the rest of the file byte for byte as it was.
+// Each line reads as UTF-8, or as Windows-1252 when it is not valid UTF-8; changed keys are
+// written in UTF-8.
 class RegistryData {
 public:
-    static RegistryData parse(const QString& text);
-    QString toText() const;
+    static RegistryData parse(const QByteArray& bytes);
+    QByteArray toBytes() const;
 
     QList<RegistryKey> keys() const;
     const RegistryKey* key(const QString& path) const; // paths compare case-insensitively
+    // Sets the key; copies of it further down (a file merged by hand) go.
     void setKey(const RegistryKey& key);
+    // Removes every copy of the key; false when there was none.
     bool removeKey(const QString& path);
 
 private:
     struct Entry {
         RegistryKey key;
-        QString raw; // the key's text as read; empty once changed
+        QByteArray raw; // the key's bytes as read; empty once changed
     };
-    int indexOf(const QString& path) const;
+    int indexOf(const QString& path, int from = 0) const;
     static QString render(const RegistryKey& key);
 
-    QString preamble_; // whatever stands before the first key
+    QByteArray preamble_; // whatever stands before the first key
     QList<Entry> entries_;
 };
 

@@ -205,7 +205,7 @@ QString unescape(const QString& s) {
 
 } // namespace
 
-std::optional<Variant> Variant::decode(const QString& text) {
+std::optional<Variant> Variant::decode(const QString& text, QString* why) {
     const int colon = text.indexOf(QChar(':'));
     if (colon < 0) return std::nullopt;
     const QString kind = text.left(colon);
@@ -216,9 +216,14 @@ std::optional<Variant> Variant::decode(const QString& text) {
         v = Variant();
     else if (kind == QLatin1String("string"))
         v = Variant(value);
-    else if (kind == QLatin1String("boolean"))
-        v = Variant(value == QLatin1String("True"));
-    else if (kind == QLatin1String("integer"))
+    else if (kind == QLatin1String("boolean")) {
+        // Written "True" or "False"; a hand-written "true " means the same, a "yes" nothing.
+        const QString word = value.trimmed();
+        const bool isTrue = word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+        ok = isTrue || word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0;
+        v = Variant(isTrue);
+        if (!ok && why) *why = QStringLiteral("\"%1\" is not True or False").arg(value);
+    } else if (kind == QLatin1String("integer"))
         v = Variant(static_cast<int16_t>(value.toShort(&ok)));
     else if (kind == QLatin1String("long"))
         v = Variant(static_cast<int32_t>(value.toInt(&ok)));
@@ -231,6 +236,8 @@ std::optional<Variant> Variant::decode(const QString& text) {
         ok = f.fromString(value);
         v = Variant(f);
     }
+    if (!ok && why && why->isEmpty())
+        *why = QStringLiteral("\"%1\" is not a value of the kind %2").arg(value, kind);
     if (!ok) return std::nullopt;
     return v;
 }

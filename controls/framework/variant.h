@@ -59,9 +59,10 @@ public:
     // whether a property bag may leave a value out.
     bool sameValue(const Variant& other) const;
 
-    // One-line text form for files, "type:value", and back.
+    // One-line text form for files, "type:value", and back. A value its kind cannot hold
+    // gives nothing, and in `why` what is wrong with it.
     QString encode() const;
-    static std::optional<Variant> decode(const QString& text);
+    static std::optional<Variant> decode(const QString& text, QString* why = nullptr);
 
     static QString typeName(VarType t);
 

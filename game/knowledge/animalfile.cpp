@@ -15,6 +15,7 @@ namespace {
 constexpr long long int16Low = std::numeric_limits<int16_t>::min();
 constexpr long long int16High = std::numeric_limits<int16_t>::max();
 constexpr long long int32Low = std::numeric_limits<int32_t>::min();
+constexpr long long int32High = std::numeric_limits<int32_t>::max();
 
 // Reads the 17 values of one record; false (with the reader's error set) when it cannot.
 bool readRecord(ValueReader& in, AnimalRecord& a) {
@@ -22,10 +23,11 @@ bool readRecord(ValueReader& in, AnimalRecord& a) {
     const auto fullName = in.text("full name");
     const auto picture = in.text("picture file");
     const auto difficulty = in.number(int16Low, int16High, "difficulty");
-    // Negative indices mean "not given"; an index past its word table is refused.
-    const auto classIndex = in.number(int32Low, 5, "class");
-    const auto familyIndex = in.number(int32Low, 10, "family");
-    const auto eaterIndex = in.number(int32Low, 5, "eating habit");
+    // Negative indices mean "not given"; an index past its word table is a data error the
+    // format still holds, and the wording gives it no word.
+    const auto classIndex = in.number(int32Low, int32High, "class");
+    const auto familyIndex = in.number(int32Low, int32High, "family");
+    const auto eaterIndex = in.number(int32Low, int32High, "eating habit");
     std::array<std::optional<long long>, biomeCount> biomes;
     for (auto& b : biomes)
         b = in.number(int16Low, int16High, "biome flag");

@@ -6,9 +6,16 @@
 #include "formats/textfile.h"
 #include "formats/valuereader.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 
 #include <limits>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,19 +51,20 @@ void addReserved(PrintZoneLine& line, const QString& value) {
         line.text('"' + QString(value).remove('"') + '"'); // a read value never holds one
 }
 
-// Reads the values of one file in their order.
+// Reads the values of one file in their order. A number that cannot be read leaves its field
+// as it was, the default; the count of such numbers tells a settings file from something else.
 class SettingsReader {
 public:
     explicit SettingsReader(const QString& text) : in_(text) {}
 
     void int16(int16_t& field) {
-        if (const auto v = in_.number(int16Low, int16High, "setting")) field = int16_t(*v);
+        if (const auto v = number(int16Low, int16High)) field = int16_t(*v);
     }
     void int32(int32_t& field) {
-        if (const auto v = in_.number(int32Low, int32High, "setting")) field = int32_t(*v);
+        if (const auto v = number(int32Low, int32High)) field = int32_t(*v);
     }
     // Any whole number: the fields with ranges of their own judge it after.
-    std::optional<long long> any() { return in_.number(anyLow, anyHigh, "setting"); }
+    std::optional<long long> any() { return number(anyLow, anyHigh); }
     void ranged(int16_t& field, long long low, long long high, int16_t fallback) {
         if (const auto v = any()) field = inRange(v, low, high) ? int16_t(*v) : fallback;
     }
@@ -70,9 +78,20 @@ public:
         if (in_.error().isEmpty()) field = in_.restOfLine();
     }
     QString error() const { return in_.error(); }
+    // A typo costs one field; a file where most numbers are not numbers is no settings file.
+    bool mostlyRead() const { return 2 * numbersRead_ >= numbersAsked_; }
 
 private:
+    std::optional<long long> number(long long low, long long high) {
+        ++numbersAsked_;
+        const auto v = in_.numberIfAny(low, high);
+        numbersRead_ += v.has_value();
+        return v;
+    }
+
     ValueReader in_;
+    int numbersAsked_ = 0;
+    int numbersRead_ = 0;
 };
 
 // A hand-edited file may hold values no game can be played with (0 questions, level 99, a
@@ -116,25 +135,86 @@ void readWindowsAndTypes(SettingsReader& in, GameSettings& s) {
         in.int16(s.typeEnabled[i]);
 }
 
+// Control characters other than tabs and line ends: a picture or a broken disk block saved
+// under the name, not a text anyone wrote.
+bool isText(const QString& text) {
+    for (QChar c : text)
+        if (c.category() == QChar::Other_Control && c != '\t' && c != '\r' && c != '\n')
+            return false;
+    return true;
+}
+
+// The settings of a file, or nothing when it cannot be read at all: not text, ending early,
+// or hardly a number where the numbers belong.
 std::optional<GameSettings> parseSettings(const QString& text, QString& problem) {
+    if (!isText(text)) {
+        problem = "it is not a text file";
+        return std::nullopt;
+    }
     SettingsReader in(text);
     GameSettings s;
     readFirstLines(in, s);
     readWindowsAndTypes(in, s);
     problem = in.error();
+    if (problem.isEmpty() && !in.mostlyRead()) problem = "most of its values cannot be read";
     if (!problem.isEmpty()) return std::nullopt;
     return s;
 }
 
-// The settings in velk.INI, or the defaults with the reason; a missing file is no problem.
-GameSettings settingsFromFile(QString& problem) {
+// What velk.INI gave: its settings, or the defaults and why.
+struct SettingsLoad {
+    GameSettings settings;
+    QString problem;      // empty when the file was read or is missing
+    bool damaged = false; // a file of its own that could not be used: worth keeping
+};
+
+SettingsLoad settingsFromFile() {
+    SettingsLoad load;
     const TextFileRead read = readTextFile(settingsFileName, settingsFileMaxBytes);
+    if (read.missing) return load;
     std::optional<GameSettings> s;
     if (read.text)
-        s = parseSettings(*read.text, problem);
-    else if (!read.missing)
-        problem = read.error;
-    return s.value_or(GameSettings{});
+        s = parseSettings(*read.text, load.problem);
+    else
+        load.problem = read.error;
+    if (s)
+        load.settings = *s;
+    else // a FIFO or a folder holds no settings of the player's, so nothing is kept
+        load.damaged = QFileInfo(settingsFileName).isFile();
+    return load;
+}
+
+constexpr int damagedNames = 9;
+
+QString damagedName(int n) {
+    return QString(settingsFileName) + ".damaged" + (n > 1 ? "-" + QString::number(n) : "");
+}
+
+// Renames without ever replacing a file of the new name, even when two copies of the game
+// start at once; errno says why not.
+bool renameNoReplace(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source, AT_FDCWD, target, RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without that flag: a second name, then the first goes.
+    if (::link(source, target) != 0) return false;
+    ::unlink(source);
+    return true;
+}
+
+// Moves an unreadable velk.INI out of the way of the next save, to the first free name, so
+// neither it nor an earlier damaged file is lost. The name it went to, or nothing and why.
+std::optional<QString> keepAside(QString& why) {
+    for (int n = 1; n <= damagedNames; ++n) {
+        if (renameNoReplace(settingsFileName, damagedName(n))) return damagedName(n);
+        if (errno != EEXIST) {
+            why = qt_error_string(errno);
+            return std::nullopt;
+        }
+    }
+    why = QString("%1 damaged copies are kept already").arg(damagedNames);
+    return std::nullopt;
 }
 
 } // namespace
@@ -185,16 +265,23 @@ QByteArray settingsText(const GameSettings& s) {
 }
 
 void loadSettings(GameSettings& s) {
-    QString problem;
-    s = settingsFromFile(problem);
+    s = settingsFromFile().settings;
 }
 
 void loadSettings(GameSettings& s, Ui& ui) {
-    QString problem;
-    s = settingsFromFile(problem);
-    if (!problem.isEmpty())
-        ui.message(QString("The settings in %1 cannot be read: ").arg(settingsFileName) + problem +
-                   crlf + "The game starts with its default settings.");
+    const SettingsLoad load = settingsFromFile();
+    s = load.settings;
+    if (load.problem.isEmpty()) return;
+    QString text = QString("The settings in %1 cannot be read: ").arg(settingsFileName) +
+                   load.problem + crlf + "The game starts with its default settings.";
+    if (load.damaged) {
+        QString why;
+        if (const auto kept = keepAside(why))
+            text += crlf + QString("The file is kept as %1.").arg(*kept);
+        else
+            text += crlf + QString("It could not be kept aside: %1.").arg(why);
+    }
+    ui.message(text);
 }
 
 void saveSettings(const GameSettings& s, Ui& ui) {

@@ -38,15 +38,26 @@ private slots:
 
     void registration_data() {
         QTest::addColumn<QByteArray>("seed");
-        QTest::newRow("no registry yet") << QByteArray();
+        QTest::addColumn<QByteArray>("left"); // after unregistering
+        const QByteArray other = "[CLSID\\{11111111-2222-3333-4444-555555555555}]\n"
+                                 "@=Other control\nInprocServer32=/opt/other/libother.so\n\n";
+        QTest::newRow("no registry yet") << QByteArray() << QByteArray();
         QTest::newRow("unrelated entry")
-            << QByteArray("; kept as it is\n[CLSID\\{11111111-2222-3333-4444-555555555555}]\n"
-                          "@=Other control\nInprocServer32=/opt/other/libother.so\n\n");
-        QTest::newRow("no final line break")
-            << QByteArray("[other.Progid]\nCLSID={11111111-2222-3333-4444-555555555555}");
+            << "; kept as it is\n" + other << "; kept as it is\n" + other;
+        const QByteArray noBreak = "[other.Progid]\nCLSID={11111111-2222-3333-4444-555555555555}";
+        QTest::newRow("no final line break") << noBreak << noBreak;
+        // Another program's bytes stay its own, even where they are no UTF-8.
+        const QByteArray windows1252 = "; Caf\xe9 \x80 Z\xfcrich\n[Caf\xe9.Progid]\n@=Th\xe9\n";
+        QTest::newRow("Windows-1252 of another program") << windows1252 << windows1252;
+        const QByteArray ours =
+            "[triviactl.ctlQsort]\nCLSID={00000000-0000-0000-0000-000000000000}\n";
+        QTest::newRow("a key of ours twice")
+            << ours + other + QByteArray(ours).replace("triviactl.ctlQsort", "TRIVIACTL.CTLQSORT")
+            << other;
     }
     void registration() {
         QFETCH(QByteArray, seed);
+        QFETCH(QByteArray, left);
         if (!seed.isNull()) {
             QFile f(registry_);
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -73,8 +84,8 @@ private slots:
         QVERIFY(data->key("TypeLib\\{8F712DF8-94CF-45E8-A4D8-417F9D33B12C}\\1.0"));
 
         QCOMPARE(lib.unregisterServer(), S_OK);
-        QCOMPARE(QFile::exists(registry_), !seed.isNull());
-        QCOMPARE(readAll(registry_), seed.isNull() ? QByteArray() : seed);
+        QCOMPARE(QFile::exists(registry_), !left.isEmpty());
+        QCOMPARE(readAll(registry_), left);
         QCOMPARE(lib.unregisterServer(), S_OK);
     }
 

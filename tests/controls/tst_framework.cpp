@@ -140,10 +140,32 @@ private slots:
         QCOMPARE(back->keys(), bag.keys());
         for (const QString& k : bag.keys())
             QCOMPARE(back->value(k), bag.value(k));
+    }
+
+    // A line of a bag file: the value it gives, or the refusal (empty: none).
+    void bagFileLines_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<Variant>("value");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("no kind") << "X=nokind" << Variant() << "line 2 is not \"Key=type:value\"";
+        QTest::newRow("True in any case") << "Enabled=boolean:tRUE" << Variant(true) << "";
+        QTest::newRow("False in capitals") << "Enabled=boolean:FALSE" << Variant(false) << "";
+        QTest::newRow("Boolean of neither") << "Enabled=boolean:yes" << Variant()
+                                            << "Enabled: \"yes\" is not True or False (line 2)";
+        QTest::newRow("number of no number")
+            << "ForeColor=long:red" << Variant()
+            << "ForeColor: \"red\" is not a value of the kind long (line 2)";
+    }
+    void bagFileLines() {
+        QFETCH(QString, line);
+        QFETCH(Variant, value);
+        QFETCH(QString, refusal);
         QString error;
-        QVERIFY(!MemoryPropertyBag::fromText(
-            "Class={98EA3F4B-2884-4DBB-9BCD-30B827A7D779}\nX=nokind\n", nullptr, &error));
-        QCOMPARE(error, QStringLiteral("line 2 is not \"Key=type:value\""));
+        const auto bag = MemoryPropertyBag::fromText(
+            "Class={98EA3F4B-2884-4DBB-9BCD-30B827A7D779}\n" + line + "\n", nullptr, &error);
+        QCOMPARE(error, refusal);
+        QCOMPARE(bag.has_value(), refusal.isEmpty());
+        if (bag) QCOMPARE(bag->value(line.section('=', 0, 0)), value);
     }
 
     // Keys are found through an index: it must agree with a case-insensitive compare and
@@ -185,15 +207,15 @@ private slots:
     }
 
     void registryKeepsOtherText() {
-        const QString text = QStringLiteral("; header\n\n[A]\n@=one\nx = spaced\n[b\\c]\nv=1");
+        const QByteArray text = "; header\n\n[A]\n@=one\nx = spaced\n[b\\c]\nv=1";
         RegistryData d = RegistryData::parse(text);
-        QCOMPARE(d.toText(), text);
+        QCOMPARE(d.toBytes(), text);
         QCOMPARE(d.key("B\\C")->value("V"), QStringLiteral("1"));
         d.setKey({"New", {{"@", "n"}}});
-        QCOMPARE(d.toText(),
-                 QStringLiteral("; header\n\n[New]\n@=n\n[A]\n@=one\nx = spaced\n[b\\c]\nv=1"));
+        QCOMPARE(d.toBytes(),
+                 QByteArray("; header\n\n[New]\n@=n\n[A]\n@=one\nx = spaced\n[b\\c]\nv=1"));
         d.setKey({"A", {{"@", "two"}}});
-        QVERIFY(d.toText().contains("[A]\n@=two\n[b\\c]"));
+        QVERIFY(d.toBytes().contains("[A]\n@=two\n[b\\c]"));
         QVERIFY(d.removeKey("new"));
         QVERIFY(!d.removeKey("new"));
     }

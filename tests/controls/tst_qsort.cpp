@@ -327,14 +327,25 @@ private slots:
         QCOMPARE(f.site.notices, QStringList({property}));
     }
 
+    // A list box takes a text by selecting the first line that reads so in any case, or none.
+    void xlist1SelectsTheLineOfThatText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("row");
+        QTest::newRow("same case") << "Dog" << 3;
+        QTest::newRow("other case") << "dOG" << 3;
+        QTest::newRow("first of two that differ in case") << "bee" << 1;
+        QTest::newRow("no such line") << "Emu" << -1;
+    }
     void xlist1SelectsTheLineOfThatText() {
+        QFETCH(QString, text);
+        QFETCH(int, row);
         Fixture f;
-        f.setItems(texts({"A", "B", "C", "D", "E"}), numbers({0, 1, 2, 3, 4}));
-        QCOMPARE(f.put("xlist1", Variant("C")), S_OK);
-        QCOMPARE(f.list()->currentRow(), 2);
-        QCOMPARE(f.get("xlist1").toString(), QStringLiteral("C"));
-        f.put("xlist1", Variant("Z"));
-        QCOMPARE(f.get("xlist1").toString(), QString());
+        f.setItems(texts({"Ant", "Bee", "Cat", "Dog", "bee"}), numbers({0, 1, 2, 3, 4}));
+        f.put("xlist1", Variant("Cat"));
+        QCOMPARE(f.put("xlist1", Variant(text)), S_OK);
+        QCOMPARE(f.list()->currentRow(), row);
+        // It reads the line as it stands, not the text it was given.
+        QCOMPARE(f.get("xlist1").toString(), row < 0 ? QString() : f.lines()[row]);
         QCOMPARE(f.site.notices, QStringList({"xlist1", "xlist1"}));
     }
 

@@ -1,4 +1,5 @@
 #include "knowledge/animalfile.h"
+#include "knowledge/wording.h"
 #include "recordingui.h"
 #include "testfolder.h"
 #include "trickyanimalfiles.h"
@@ -66,6 +67,8 @@ private slots:
     void layoutsReadAlike();
     void badFilesAreRefused_data();
     void badFilesAreRefused();
+    void indicesPastTheirTablesHaveNoWord_data();
+    void indicesPastTheirTablesHaveNoWord();
     void trickyFilesReadAsTheControlReadsThem();
     void hostileFilesAreRefusedAtOnce_data();
     void hostileFilesAreRefusedAtOnce();
@@ -181,15 +184,9 @@ void TestAnimalFile::badFilesAreRefused_data() {
     QTest::newRow("family beyond 32 bits")
         << line("Lion", "1,0,99999999999,1,0,1,0,0,0,0,0,0,0,0") << "last item 0 "
         << "out of range";
-    QTest::newRow("class beyond its table")
-        << two + line("Bat", "1,6,1,1,0,1,0,0,0,0,0,0,0,0") << "last item 2 Owl"
+    QTest::newRow("class beyond 32 bits")
+        << two + line("Bat", "1,2147483648,1,1,0,1,0,0,0,0,0,0,0,0") << "last item 2 Owl"
         << "class";
-    QTest::newRow("family beyond its table")
-        << two + line("Bat", "1,0,11,1,0,1,0,0,0,0,0,0,0,0") << "last item 2 Owl"
-        << "family";
-    QTest::newRow("eating habit beyond its table")
-        << two + line("Bat", "1,0,1,6,0,1,0,0,0,0,0,0,0,0") << "last item 2 Owl"
-        << "eating";
     QTest::newRow("empty number") << line("Lion", "1,,1,1,0,1,0,0,0,0,0,0,0,0") << "last item 0 "
                                   << "not a number";
     QTest::newRow("unclosed quote") << line("Lion") + "\"Owl,Owl,o.jpg,1,0,1,1"
@@ -222,6 +219,31 @@ void TestAnimalFile::badFilesAreRefused() {
     // Nothing of a refused file reaches the database.
     QCOMPARE(kb->animalCount, 1);
     QCOMPARE(kb->animals[1].name, "Before");
+}
+
+// A number past its word table is the data's mistake, not the file's: the animal loads, keeps
+// its number through a save and reads as no word.
+void TestAnimalFile::indicesPastTheirTablesHaveNoWord_data() {
+    QTest::addColumn<QString>("rest"); // of the Bat's record
+    QTest::addColumn<int>("qtype");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("class 6") << "1,6,1,1,0,1,0,0,0,0,0,0,0,0" << 6 << "";
+    QTest::newRow("family 11") << "1,0,11,1,0,1,0,0,0,0,0,0,0,0" << 7 << "";
+    QTest::newRow("eating habit 6") << "1,0,1,6,0,1,0,0,0,0,0,0,0,0" << 8 << "";
+    QTest::newRow("largest class, with a known eating habit")
+        << "1,2147483647,1,1,0,1,0,0,0,0,0,0,0,0" << 4 << " Carnivore";
+}
+
+void TestAnimalFile::indicesPastTheirTablesHaveNoWord() {
+    QFETCH(QString, rest);
+    QFETCH(int, qtype);
+    QFETCH(QString, word);
+    auto kb = std::make_unique<Knowledge>();
+    QCOMPARE(readInto(*kb, line("Lion") + line("Bat", rest) + line("Owl")), "");
+    QCOMPARE(kb->animalCount, 3);
+    checkSavedAgain(*kb);
+    buildCategoryTables(kb->tables, 3);
+    QCOMPARE(attributeText(*kb, 3, 2, qtype), word);
 }
 
 void TestAnimalFile::trickyFilesReadAsTheControlReadsThem() {

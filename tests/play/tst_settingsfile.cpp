@@ -5,7 +5,11 @@
 #include <QBuffer>
 #include <QTest>
 
+#include <functional>
+
 #include <sys/stat.h>
+
+Q_DECLARE_METATYPE(GameSettings)
 
 namespace {
 
@@ -55,12 +59,12 @@ private slots:
     void roundTripKeepsEveryField();
     void windowsTwoAndThreeChangePlacesInTheFile();
     void spacingIsNotSignificant();
-    void unreadableFilesGiveDefaults_data();
-    void unreadableFilesGiveDefaults();
+    void unreadablePartsGiveDefaults_data();
+    void unreadablePartsGiveDefaults();
     void reservedValuesReadBackAsRead_data();
     void reservedValuesReadBackAsRead();
-    void fieldsOutsideTheirRangeTakeTheirDefault_data();
-    void fieldsOutsideTheirRangeTakeTheirDefault();
+    void unusableFieldsTakeTheirDefault_data();
+    void unusableFieldsTakeTheirDefault();
     void windowStatesOutsideTheirRangeTakeTheirDefault();
     void filesThatCannotBeReadAreReported_data();
     void filesThatCannotBeReadAreReported();
@@ -111,26 +115,50 @@ void TestSettingsFile::spacingIsNotSignificant() {
     QCOMPARE(*back, distinctSettings());
 }
 
-void TestSettingsFile::unreadableFilesGiveDefaults_data() {
+// A value that is not a number of its field costs that field alone; a file that ends early,
+// is no text or is mostly not numbers gives every default.
+void TestSettingsFile::unreadablePartsGiveDefaults_data() {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<GameSettings>("expected");
     const QByteArray whole = settingsText(distinctSettings());
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("first line only") << whole.left(whole.indexOf('\n') + 1);
-    QTest::newRow("last line missing") << whole.left(whole.lastIndexOf("-1"));
-    QTest::newRow("text where a number belongs") << QByteArray(whole).replace(" 10 ", " ten ");
-    QTest::newRow("number beyond 16 bits") << QByteArray(whole).replace(" 31000 ", " 99000 ");
-    QTest::newRow("fraction") << QByteArray(whole).replace(" 31000 ", " 310.5 ");
+    const GameSettings defaults;
+    QTest::newRow("empty") << QByteArray() << defaults;
+    QTest::newRow("first line only") << whole.left(whole.indexOf('\n') + 1) << defaults;
+    QTest::newRow("last line missing") << whole.left(whole.lastIndexOf("-1")) << defaults;
     static const char junk[] = "\x01\x02\xff\xfe garbage \0 more";
-    QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1);
+    QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1) << defaults;
+    QTest::newRow("control character in a text")
+        << QByteArray(whole).replace("My menu", "My\x01menu") << defaults;
+    QTest::newRow("prose") << QByteArray("Dear diary, today we went to the zoo.\r\n").repeated(23)
+                           << defaults;
+
+    auto row = [](const char* tag, const QByteArray& bytes,
+                  const std::function<void(GameSettings&)>& change) {
+        GameSettings wanted = distinctSettings();
+        change(wanted);
+        QTest::newRow(tag) << bytes << wanted;
+    };
+    auto replaced = [&](const char* from, const char* to) {
+        return QByteArray(whole).replace(from, to);
+    };
+    row("text for a height", replaced(" 1002 ", " x "),
+        [](auto& s) { s.formLayout[2].height = 0; });
+    row("number beyond 16 bits", replaced(" 31000 ", " 99000 "),
+        [](auto& s) { s.spareValue2 = 0; });
+    row("fraction", replaced(" 31000 ", " 310.5 "), [](auto& s) { s.spareValue2 = 0; });
+    row("colour beyond 32 bits", replaced(" 589833 ", " 99999999999 "),
+        [](auto& s) { s.formLayout[9].backColor = 0; });
+    row("word for a kind", withLine(21, " off"), [](auto& s) { s.typeEnabled[8] = -1; });
 }
 
-void TestSettingsFile::unreadableFilesGiveDefaults() {
+void TestSettingsFile::unreadablePartsGiveDefaults() {
     QFETCH(QByteArray, bytes);
+    QFETCH(GameSettings, expected);
     TestFolder folder;
     folder.write(settingsFileName, bytes);
     GameSettings s = distinctSettings();
     loadSettings(s);
-    QCOMPARE(s, GameSettings{});
+    QCOMPARE(s, expected);
 }
 
 void TestSettingsFile::reservedValuesReadBackAsRead_data() {
@@ -169,8 +197,9 @@ void TestSettingsFile::reservedValuesReadBackAsRead() {
     QCOMPARE(settingsText(*back), saved);
 }
 
-// A hand-edited value no game can use gives way to its default; the rest of the file stands.
-void TestSettingsFile::fieldsOutsideTheirRangeTakeTheirDefault_data() {
+// A hand-edited value no game can use, or no number at all, gives way to its default; the rest
+// of the file stands.
+void TestSettingsFile::unusableFieldsTakeTheirDefault_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QList<int>>("expected"); // min, max, questions, log level
     QTest::newRow("all in range") << QByteArray(" 2  3  10  2") << QList<int>{2, 3, 10, 2};
@@ -189,9 +218,11 @@ void TestSettingsFile::fieldsOutsideTheirRangeTakeTheirDefault_data() {
     QTest::newRow("log level 9") << QByteArray("1 3 4 9") << QList<int>{1, 3, 4, 0};
     QTest::newRow("log level -1") << QByteArray("1 3 4 -1") << QList<int>{1, 3, 4, 0};
     QTest::newRow("all wrong") << QByteArray("-5 -5 -5 -5") << QList<int>{1, 1, 5, 0};
+    QTest::newRow("questions not a number") << QByteArray("2 3 x 1") << QList<int>{2, 3, 5, 1};
+    QTest::newRow("levels not numbers") << QByteArray("low high 4 1") << QList<int>{1, 1, 4, 1};
 }
 
-void TestSettingsFile::fieldsOutsideTheirRangeTakeTheirDefault() {
+void TestSettingsFile::unusableFieldsTakeTheirDefault() {
     QFETCH(QByteArray, line);
     QFETCH(QList<int>, expected);
     TestFolder folder;
@@ -223,38 +254,60 @@ void TestSettingsFile::windowStatesOutsideTheirRangeTakeTheirDefault() {
 
 void TestSettingsFile::filesThatCannotBeReadAreReported_data() {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("why"); // empty: no message
+    QTest::addColumn<QString>("why");  // empty: no message
+    QTest::addColumn<QString>("kept"); // where the file went; empty: nowhere
     QTest::newRow("missing") << "missing"
+                             << ""
                              << "";
     QTest::newRow("FIFO") << "fifo"
-                          << "it is not a regular file";
+                          << "it is not a regular file"
+                          << "";
     QTest::newRow("folder") << "folder"
-                            << "it is a folder";
+                            << "it is a folder"
+                            << "";
     QTest::newRow("far too large") << "large"
-                                   << "it is larger than 1048576 bytes";
-    QTest::newRow("text for a number") << "garbled"
-                                       << "The setting \"ten\" is not a number";
+                                   << "it is larger than 1048576 bytes"
+                                   << "velk.INI.damaged";
+    QTest::newRow("cut short") << "short"
+                               << "The file ends in the middle of a record"
+                               << "velk.INI.damaged";
+    QTest::newRow("an earlier damaged file stays") << "again"
+                                                   << "The file ends in the middle of a record"
+                                                   << "velk.INI.damaged-2";
 }
 
 void TestSettingsFile::filesThatCannotBeReadAreReported() {
     QFETCH(QString, kind);
     QFETCH(QString, why);
+    QFETCH(QString, kept);
     TestFolder folder;
     const QString path = folder.file(settingsFileName);
+    const QByteArray older = "an earlier damaged file";
     if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     if (kind == "folder") QVERIFY(QDir(folder.path()).mkdir(settingsFileName));
     if (kind == "large") folder.write(settingsFileName, settingsText({}).repeated(3000));
-    if (kind == "garbled")
-        folder.write(settingsFileName, settingsText(distinctSettings()).replace(" 10 ", " ten "));
+    if (kind == "short" || kind == "again")
+        folder.write(settingsFileName, settingsText(distinctSettings()).left(300));
+    if (kind == "again") folder.write("velk.INI.damaged", older);
+    const QByteArray bytes = kept.isEmpty() ? QByteArray() : folder.read(settingsFileName);
     RecordingUi ui;
     GameSettings s = distinctSettings();
     loadSettings(s, ui);
     QCOMPARE(s, GameSettings{});
+    const QString keptLine = kept.isEmpty() ? "" : "\r\nThe file is kept as " + kept + ".";
     QCOMPARE(ui.messages, why.isEmpty()
                               ? QStringList{}
                               : QStringList{"The settings in velk.INI cannot be read: " + why +
                                             "\r\nThe game starts with its "
-                                            "default settings."});
+                                            "default settings." +
+                                            keptLine});
+    // What could not be read is kept whole, out of the way of the next save.
+    if (!kept.isEmpty()) {
+        QCOMPARE(folder.read(kept), bytes);
+        QVERIFY(!QFileInfo::exists(path));
+    }
+    if (kind == "again") QCOMPARE(folder.read("velk.INI.damaged"), older);
+    if (kind == "fifo") QVERIFY(QFileInfo(path).exists());
 }
 
 void TestSettingsFile::missingFileGivesDefaultsAndSaveWritesItWhole() {
