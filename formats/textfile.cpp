@@ -317,7 +317,8 @@ TextFileRead readTextFile(const QString& path, qint64 maxBytes) {
     FileRead read = readFileBytes(path, maxBytes);
     if (!read.bytes) return failure(read.error, read.missing);
     TextFileRead r;
-    r.text = decodeText(std::move(*read.bytes));
+    r.text = decodeText(*read.bytes);
+    r.bytes = std::move(*read.bytes);
     return r;
 }
 
