@@ -22,29 +22,16 @@ template <class Form> void showModal(ProgramState& state) {
 }
 } // namespace
 
-void FormsUi::showQuestion(int questionType) {
+void FormsUi::showQuestion(QuestionType questionType) {
     if (!state_) return;
-    switch (questionType) {
-    case 1:
+    if (questionType == QuestionType::NameMe)
         showModal<NameMeForm>(*state_);
-        break;
-    case 2:
+    else if (questionType == QuestionType::MatchNames)
         showModal<MatchForm>(*state_);
-        break;
-    case 3:
-    case 4:
-    case 5:
+    else if (isDescribe(questionType))
         showModal<DescribeForm>(*state_);
-        break;
-    case 6:
-    case 7:
-    case 8:
-    case 9:
+    else if (isOddOneOut(questionType))
         showModal<OddOneOutForm>(*state_);
-        break;
-    default:
-        break;
-    }
 }
 
 void FormsUi::showSetup() {

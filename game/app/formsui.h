@@ -12,7 +12,7 @@ public:
     // The state the windows show; set once, before the first window opens.
     void attach(ProgramState& state) { state_ = &state; }
 
-    void showQuestion(int questionType) override;
+    void showQuestion(QuestionType questionType) override;
     void showSetup() override;
     void showScoreBoard(const QString& result, const QString& heading) override;
     void showAnimalEditor() override;

@@ -12,11 +12,12 @@ namespace {
 
 // The question types whose attribute is the word we list: the list speaks as the
 // questions do, and an index outside its table reads as no word.
-constexpr int biomesWord = 5, classWord = 6, familyWord = 7, eaterWord = 8;
+constexpr QuestionType biomesWord = QuestionType::Biomes, classWord = QuestionType::OddClass,
+                       familyWord = QuestionType::OddFamily, eaterWord = QuestionType::OddEater;
 
 QString listLine(const Knowledge& kb, int difficulty, int i) {
     const AnimalRecord& a = kb.animals[size_t(i)];
-    auto word = [&](int qtype) { return attributeText(kb, difficulty, i, qtype); };
+    auto word = [&](QuestionType qtype) { return attributeText(kb, difficulty, i, qtype); };
     return PrintZoneLine()
         .text(zoneNumber(difficulty) + zoneNumber(i) + a.fullName + " " + a.name + "  ")
         .text(word(classWord))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "animal.h"
+#include "questiontype.h"
 
 #include <QString>
 
@@ -9,7 +10,7 @@
 // The five word tables that turn an animal's numbers into words. Two of them follow the
 // vocabulary level: small children read "Meat eater", grown-ups "Carnivore".
 struct CategoryTables {
-    std::array<QString, 11> questionTypeNames;
+    std::array<QString, 11> questionTypeNames; // by the number of the kind
     std::array<QString, 6> classNames;
     std::array<QString, 11> familyNames;
     std::array<QString, 6> eaterNames;
@@ -25,7 +26,7 @@ struct Knowledge {
     std::array<AnimalRecord, maxAnimals + 1> animals{}; // slot 0 is never filled
     int16_t animalCount = 0;
     CategoryTables tables;
-    int16_t questionType = 0;        // 1..9 while a question is asked
+    QuestionType questionType = QuestionType::None;
     std::array<int16_t, 6> chosen{}; // slot 0: the question's reference animal
 
     // The picture file of animal n; the empty text for a number outside 0..400.

@@ -10,10 +10,6 @@ constexpr int drawsPerPass = 200; // the 201st rejected draw of a pass ends it
 constexpr int passes = 10;
 constexpr int referencesBeforeGivingUp = 5;
 
-bool isOddOneOut(int qtype) {
-    return qtype >= 6 && qtype <= 9;
-}
-
 bool livesIn(const AnimalRecord& a, int biome) {
     return biome >= 0 && a.biomes[size_t(biome)] >= 1;
 }
@@ -42,7 +38,7 @@ private:
     Random& random_;
     Ui& ui_;
     const int slot_;
-    const int qtype_;
+    const QuestionType qtype_;
 };
 
 int Draw::candidate() {
@@ -53,20 +49,21 @@ int Draw::candidate() {
 // An animal of no biome is reported each time it is drawn for a biome question.
 bool Draw::hasAttribute(int c) {
     if (carriesAttribute(animal(c), qtype_)) return true;
-    if (qtype_ == 5 || qtype_ == 9)
+    if (asksBiomes(qtype_))
         ui_.message("No niches found for " + QString::number(c) + " " + animal(c).name);
     return false;
 }
 
 bool Draw::fitsLowerSlots(int c) const {
-    if (slot_ < 1 || qtype_ == 1) return true;
+    if (slot_ < 1 || qtype_ == QuestionType::NameMe) return true;
     const int reference = kb_.chosen[0];
     if (isOddOneOut(qtype_)) {
         // Four different animals: two identical pictures make a silly question.
         for (int j = 0; j < slot_; ++j)
             if (kb_.chosen[size_t(j)] == c) return false;
-        const bool alike = qtype_ == 9 ? livesIn(animal(c), firstBiome(animal(reference)))
-                                       : text(c) == text(reference);
+        const bool alike = qtype_ == QuestionType::OddBiome
+                               ? livesIn(animal(c), firstBiome(animal(reference)))
+                               : text(c) == text(reference);
         return slot_ == 1 ? !alike : alike;
     }
     // Every option of the question must read differently.
@@ -86,17 +83,19 @@ int Draw::groupSize(int c) const {
         const AnimalRecord& other = animal(i);
         if (!window_.contains(other)) continue;
         switch (qtype_) {
-        case 6:
+        case QuestionType::OddClass:
             count += other.classIndex == a.classIndex;
             break;
-        case 7:
+        case QuestionType::OddFamily:
             count += other.familyIndex == a.familyIndex;
             break;
-        case 8:
+        case QuestionType::OddEater:
             count += other.eaterIndex == a.eaterIndex;
             break;
-        case 9:
+        case QuestionType::OddBiome:
             count += livesIn(other, biome);
+            break;
+        default:
             break;
         }
     }
@@ -153,20 +152,20 @@ int16_t Draw::run() {
 
 } // namespace
 
-bool carriesAttribute(const AnimalRecord& a, int qtype) {
+bool carriesAttribute(const AnimalRecord& a, QuestionType qtype) {
     switch (qtype) {
-    case 3:
+    case QuestionType::ClassFamily:
         return a.classIndex >= 0 && a.familyIndex >= 1;
-    case 4:
+    case QuestionType::ClassEater:
         return a.classIndex >= 0 && a.eaterIndex >= 0;
-    case 6:
+    case QuestionType::OddClass:
         return a.classIndex >= 0;
-    case 7:
+    case QuestionType::OddFamily:
         return a.familyIndex >= 1; // "Misc" is no family to compare
-    case 8:
+    case QuestionType::OddEater:
         return a.eaterIndex >= 0;
-    case 5:
-    case 9:
+    case QuestionType::Biomes:
+    case QuestionType::OddBiome:
         return firstBiome(a) >= 0;
     default:
         return true;

@@ -20,7 +20,7 @@ inline constexpr int smallestGroup = 5;
 
 // Whether an animal carries what a question of this type asks about; one that does not
 // never comes up in such a question.
-bool carriesAttribute(const AnimalRecord& a, int qtype);
+bool carriesAttribute(const AnimalRecord& a, QuestionType qtype);
 
 // What pickAnimal gives when it cannot fill the slot.
 inline constexpr int16_t noAnimalFound = -2;  // gave up after 10 passes of draws

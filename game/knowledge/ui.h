@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/textfile.h" // crlf, the line break of every message and file
+#include "questiontype.h"
 
 #include <QString>
 
@@ -19,8 +20,8 @@ public:
 
     // The modal windows of a game. Each returns when its window has closed; every window is
     // made afresh for the call and gone afterwards.
-    // The screen that asks a question of this type (1..9).
-    virtual void showQuestion(int questionType) = 0;
+    // The screen that asks a question of this (playable) type.
+    virtual void showQuestion(QuestionType questionType) = 0;
     // The settings screen.
     virtual void showSetup() = 0;
     // The score board after an answer: how it went, and the heading naming the kind.

@@ -21,53 +21,55 @@ QString biomeList(const CategoryTables& t, const AnimalRecord& a, bool firstOnly
 
 } // namespace
 
-QString attributeText(const Knowledge& kb, int maxDifficulty, int animal, int qtype) {
+QString attributeText(const Knowledge& kb, int maxDifficulty, int animal, QuestionType qtype) {
     if (animal < 0) return "i = " + QString::number(animal);
     if (animal > maxAnimals) return {};
     const AnimalRecord& a = kb.animals[size_t(animal)];
     const CategoryTables& t = kb.tables;
     switch (qtype) {
-    case 3:
+    case QuestionType::ClassFamily:
         return word(t.classNames, a.classIndex) + " " + word(t.familyNames, a.familyIndex);
-    case 4:
+    case QuestionType::ClassEater:
         return word(t.classNames, a.classIndex) + " " + word(t.eaterNames, a.eaterIndex);
-    case 5:
+    case QuestionType::Biomes:
         return biomeList(t, a, false);
-    case 6:
+    case QuestionType::OddClass:
         return word(t.classNames, a.classIndex);
-    case 7:
+    case QuestionType::OddFamily:
         return word(t.familyNames, a.familyIndex);
-    case 8:
+    case QuestionType::OddEater:
         return word(t.eaterNames, a.eaterIndex);
-    case 9:
+    case QuestionType::OddBiome:
         return biomeList(t, a, true);
     default:
         return maxDifficulty <= 2 ? a.name : a.fullName;
     }
 }
 
-QString promptText(const Knowledge& kb, int maxDifficulty, int kind, int animal, int qtype) {
-    const int current = kb.questionType;
+QString promptText(const Knowledge& kb, int maxDifficulty, int kind, int animal,
+                   QuestionType qtype) {
+    const QuestionType current = kb.questionType;
     switch (kind) {
     case 2:
         return attributeText(kb, maxDifficulty, animal, current);
     case 6:
-        if (current == 3 || current == 4) return "Pick the description for this creature";
-        if (current == 5) return "Pick the places where this creature lives";
+        if (current == QuestionType::ClassFamily || current == QuestionType::ClassEater)
+            return "Pick the description for this creature";
+        if (current == QuestionType::Biomes) return "Pick the places where this creature lives";
         return "parameter " + questionTypeName(kb) + " not set LMATCH";
     case 7:
-        return (current == 9 ? "Click on the animal that does NOT live in "
-                             : "Click on animal that is NOT a ") +
+        return (current == QuestionType::OddBiome ? "Click on the animal that does NOT live in "
+                                                  : "Click on animal that is NOT a ") +
                attributeText(kb, maxDifficulty, animal, qtype);
     default:
         return " unanticipated label " + QString::number(kind);
     }
 }
 
-void askQuestion(Knowledge& kb, Ui& ui, int qtype) {
-    kb.questionType = int16_t(qtype);
-    if (qtype < 1 || qtype > 9) {
-        ui.message("!!! unanticipated question type " + QString::number(qtype));
+void askQuestion(Knowledge& kb, Ui& ui, QuestionType qtype) {
+    kb.questionType = qtype;
+    if (!isPlayable(qtype)) {
+        ui.message("!!! unanticipated question type " + QString::number(questionTypeNumber(qtype)));
         return;
     }
     ui.showQuestion(qtype);
@@ -77,8 +79,12 @@ void showAnimalEditor(Ui& ui) {
     ui.showAnimalEditor();
 }
 
+QString questionTypeName(const CategoryTables& tables, QuestionType type) {
+    return word(tables.questionTypeNames, questionTypeNumber(type));
+}
+
 QString questionTypeName(const Knowledge& kb) {
-    return word(kb.tables.questionTypeNames, kb.questionType);
+    return questionTypeName(kb.tables, kb.questionType);
 }
 
 QString resultsHeading(const Knowledge& kb) {

@@ -13,19 +13,22 @@ class Ui;
 // The one attribute a question type is about, for one animal: the text of an option or a
 // bar, and the text the drawing compares. A failed draw (a negative number) reads
 // "i = " and the number.
-QString attributeText(const Knowledge& kb, int maxDifficulty, int animal, int qtype);
+QString attributeText(const Knowledge& kb, int maxDifficulty, int animal, QuestionType qtype);
 
 // The line that tells the player what to do (kind 6: describe-this-image, kind 7:
 // odd-one-out, for the current question type) or an option's caption (kind 2).
-QString promptText(const Knowledge& kb, int maxDifficulty, int kind, int animal, int qtype);
+QString promptText(const Knowledge& kb, int maxDifficulty, int kind, int animal,
+                   QuestionType qtype);
 
 // Records the question type, then opens its screen and returns when the screen has closed.
-void askQuestion(Knowledge& kb, Ui& ui, int qtype);
+void askQuestion(Knowledge& kb, Ui& ui, QuestionType qtype);
 
 // Opens the animal editor and returns when it has closed.
 void showAnimalEditor(Ui& ui);
 
-// The name of the current question type ("Odd one out -- biome"); empty outside the table.
+// The name of a question type ("Odd one out -- biome"); empty outside the table.
+QString questionTypeName(const CategoryTables& tables, QuestionType type);
+// The name of the current question type.
 QString questionTypeName(const Knowledge& kb);
 
 // "Results for " and the name of the current question type: the score board's heading.

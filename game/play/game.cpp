@@ -16,8 +16,8 @@ constexpr char noKindsText[] = "No questions possible with current selections.  
 
 int enabledKinds(const GameSettings& s) {
     int total = 0;
-    for (int t = 1; t <= 9; ++t)
-        total += std::abs(s.typeEnabled[size_t(t)]);
+    for (int n = 1; n <= questionTypeCount; ++n)
+        total += std::abs(s.typeSwitch(questionTypeFromNumber(n)));
     return total;
 }
 
@@ -39,8 +39,9 @@ void playRound(ProgramState& state) {
     int asked = 0;
     while (asked < state.settings.questionCount) {
         // Ten equally likely draws over nine kinds: "Name me!" gets both 0 and 1.
-        const int t = clampInt(int16_t(state.random.rnd() * 10), 1, 9);
-        if (state.settings.typeEnabled[size_t(t)] != 0) {
+        const QuestionType t = questionTypeFromNumber(
+            clampInt(int16_t(state.random.rnd() * 10), 1, questionTypeCount));
+        if (state.settings.typeSwitch(t) != 0) {
             logLine(state, "---- Question " + QString::number(asked + 1), 2, 0);
             askQuestion(state.knowledge, state.ui, t);
             ++asked; // a question that could not be posed counts all the same
@@ -59,21 +60,21 @@ int16_t pickAnimal(ProgramState& state, int slot) {
     return pickAnimal(state.knowledge, window, state.random, state.ui, slot);
 }
 
-QString attributeText(const ProgramState& state, int animal, int qtype) {
+QString attributeText(const ProgramState& state, int animal, QuestionType qtype) {
     return attributeText(state.knowledge, state.settings.maxDifficulty, animal, qtype);
 }
 
-QString promptText(const ProgramState& state, int kind, int animal, int qtype) {
+QString promptText(const ProgramState& state, int kind, int animal, QuestionType qtype) {
     return promptText(state.knowledge, state.settings.maxDifficulty, kind, animal, qtype);
 }
 
 void reportTooFewAnimals(ProgramState& state) {
-    const int type = state.knowledge.questionType;
-    if (type < 1 || type > 9) return;
+    const QuestionType type = state.knowledge.questionType;
+    if (!isPlayable(type)) return;
     state.ui.message("Current set doesn't provide enough items for " +
                      questionTypeName(state.knowledge) +
                      ". Use another question type or change difficulty level to include more.");
-    state.settings.typeEnabled[size_t(type)] = 0;
+    state.settings.typeSwitch(type) = 0;
     state.ui.showSetup();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "knowledge/questiontype.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -14,8 +16,8 @@ void playRound(ProgramState& state);
 
 // The drawing and the wording with the player's own settings.
 int16_t pickAnimal(ProgramState& state, int slot);
-QString attributeText(const ProgramState& state, int animal, int qtype);
-QString promptText(const ProgramState& state, int kind, int animal, int qtype);
+QString attributeText(const ProgramState& state, int animal, QuestionType qtype);
+QString promptText(const ProgramState& state, int kind, int animal, QuestionType qtype);
 
 // When the drawing gives up, the current kind cannot be asked with these settings: the
 // player is told, the kind is switched off and the settings screen opens once.

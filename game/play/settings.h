@@ -1,5 +1,7 @@
 #pragma once
 
+#include "knowledge/questiontype.h"
+
 #include <QString>
 
 #include <array>
@@ -40,6 +42,9 @@ struct GameSettings {
     int16_t logLevel = 0;
     // -1 on, 0 off; 1..9 are the playable question types, 0 and 10 are never changed.
     std::array<int16_t, 11> typeEnabled{0, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0};
+    // The switch of one kind, found by its number as velk.INI keeps them.
+    int16_t& typeSwitch(QuestionType t) { return typeEnabled[size_t(questionTypeNumber(t))]; }
+    int16_t typeSwitch(QuestionType t) const { return typeEnabled[size_t(questionTypeNumber(t))]; }
     std::array<FormLayout, 11> formLayout{};
     QString titlePicture = "menu.jpg";
     int16_t spareValue1 = 0;

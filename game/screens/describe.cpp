@@ -18,7 +18,7 @@ bool DescribeQuestion::load() {
             reportTooFewAnimals(state_);
             return false;
         }
-        captions_[size_t(i)] = promptText(state_, 2, a, 0);
+        captions_[size_t(i)] = promptText(state_, 2, a, QuestionType::None);
     }
     // Only the first four take part, so the right description is never the fifth.
     shuffleNeighbours(state_.random, 4, [&](int j) {
@@ -42,7 +42,7 @@ QString DescribeQuestion::pictureFile() const {
 }
 
 QString DescribeQuestion::pictureName() const {
-    return attributeText(state_, pictured(), 1);
+    return attributeText(state_, pictured(), QuestionType::NameMe);
 }
 
 QString DescribeQuestion::prompt() const {

@@ -64,7 +64,7 @@ bool MatchQuestion::load() {
         }
         barOnPicture_[size_t(k)] = none;
         slotOfPicture_[size_t(k)] = k;
-        captions_[size_t(k)] = promptText(state_, 2, a, 0);
+        captions_[size_t(k)] = promptText(state_, 2, a, QuestionType::None);
         logLine(state_, captions_[size_t(k)], 1, 0);
         drawn_ = k + 1;
     }
@@ -123,8 +123,9 @@ QString MatchQuestion::wrongPair(int picture) const {
     const int bar = barOnPicture_[size_t(picture)];
     if (bar == none || bar == slotOfPicture_[size_t(picture)]) return {};
     const auto& chosen = state_.knowledge.chosen;
-    return promptText(state_, 2, chosen[size_t(bar)], 0) + " placed on image of " +
-           promptText(state_, 2, chosen[size_t(slotOfPicture_[size_t(picture)])], 0);
+    return promptText(state_, 2, chosen[size_t(bar)], QuestionType::None) + " placed on image of " +
+           promptText(state_, 2, chosen[size_t(slotOfPicture_[size_t(picture)])],
+                      QuestionType::None);
 }
 
 QString MatchQuestion::resultText() const {

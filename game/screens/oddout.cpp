@@ -45,7 +45,7 @@ QString OddOneOutQuestion::pictureFile(int picture) const {
 }
 
 QString OddOneOutQuestion::pictureName(int picture) const {
-    return attributeText(state_, animalAt(picture), 1);
+    return attributeText(state_, animalAt(picture), QuestionType::NameMe);
 }
 
 void OddOneOutQuestion::answer(int picture) {
@@ -55,7 +55,7 @@ void OddOneOutQuestion::answer(int picture) {
     const bool right = slotOfPicture_[size_t(picture)] == 1;
     const QString text = QString(right ? "Correct -- " : "No, ") +
                          kb.animals[size_t(kb.chosen[1])].name + " is not " +
-                         promptText(state_, 2, kb.chosen[0], 0);
+                         promptText(state_, 2, kb.chosen[0], QuestionType::None);
     // The online question file keeps the wrong answers, worded as the player read them.
     if (!right) logLine(state_, text, 2, 0);
     showResult(state_, right ? 5 : 0, 5, text);

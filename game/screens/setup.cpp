@@ -9,6 +9,11 @@
 #include <optional>
 
 namespace {
+// The list shows the kinds in their order: item 0 is kind 1.
+QuestionType typeOfItem(int item) {
+    return questionTypeFromNumber(item + 1);
+}
+
 // A whole number in the 16-bit range, or nothing.
 std::optional<int16_t> wholeNumber(const QString& text) {
     bool ok = false;
@@ -24,7 +29,7 @@ void SetupScreen::load() {
     change(tmindif, QString::number(state_.settings.minDifficulty));
     change(tmaxdif, QString::number(state_.settings.maxDifficulty));
     for (int item = 0; item < typeCount; ++item)
-        selected_[size_t(item)] = state_.settings.typeEnabled[size_t(item + 1)] != 0;
+        selected_[size_t(item)] = state_.settings.typeSwitch(typeOfItem(item)) != 0;
 }
 
 int16_t SetupScreen::low(Box box) const {
@@ -56,8 +61,8 @@ QString SetupScreen::stepped(Box box, int delta) const {
 
 QStringList SetupScreen::typeNames() const {
     QStringList names;
-    for (int type = 1; type <= typeCount; ++type)
-        names << state_.knowledge.tables.questionTypeNames[size_t(type)];
+    for (int item = 0; item < typeCount; ++item)
+        names << questionTypeName(state_.knowledge.tables, typeOfItem(item));
     return names;
 }
 
@@ -78,8 +83,8 @@ void SetupScreen::unload() {
     GameSettings& s = state_.settings;
     s.questionCount = value(nquestion);
     s.maxDifficulty = value(tmaxdif);
-    for (int type = 1; type <= typeCount; ++type)
-        s.typeEnabled[size_t(type)] = selected_[size_t(type - 1)] ? -1 : 0;
+    for (int item = 0; item < typeCount; ++item)
+        s.typeSwitch(typeOfItem(item)) = selected_[size_t(item)] ? -1 : 0;
     s.minDifficulty = 1;
     buildCategoryTables(state_.knowledge.tables, s.maxDifficulty);
     saveSettings(s, state_.ui);

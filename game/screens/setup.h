@@ -1,5 +1,7 @@
 #pragma once
 
+#include "knowledge/questiontype.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +17,7 @@ class SetupScreen {
 public:
     // The number boxes, by the names of their controls.
     enum Box { nquestion, tmaxdif, tmindif };
-    static constexpr int typeCount = 9; // question types 1..9, list items 0..8
+    static constexpr int typeCount = questionTypeCount; // list items 0..8
 
     explicit SetupScreen(ProgramState& state) : state_(state) {}
 

@@ -1,16 +1,16 @@
 #include "animals.h"
+#include "app/formsui.h"
+#include "app/mainmenu.h"
 #include "editor/animalform.h"
 #include "formtesting.h"
 #include "play/programstate.h"
-#include "screens/scoreboardform.h"
-#include "screens/setupform.h"
 #include "recordingui.h"
 #include "screens/describeform.h"
 #include "screens/matchform.h"
 #include "screens/namemeform.h"
 #include "screens/oddoutform.h"
-#include "app/formsui.h"
-#include "app/mainmenu.h"
+#include "screens/scoreboardform.h"
+#include "screens/setupform.h"
 #include "widgets/presses.h"
 #include "widgets/updown.h"
 
@@ -39,7 +39,9 @@ struct Game {
     }
 
     std::unique_ptr<QWidget> make(const QString& screen) {
-        const auto ask = [this](int type) { state.knowledge.questionType = int16_t(type); };
+        const auto ask = [this](int type) {
+            state.knowledge.questionType = questionTypeFromNumber(type);
+        };
         if (screen == "menu") return std::make_unique<MainMenu>(state, folder.path());
         if (screen == "odd one out") return ask(6), std::make_unique<OddOneOutForm>(state);
         if (screen == "describe") return ask(3), std::make_unique<DescribeForm>(state);

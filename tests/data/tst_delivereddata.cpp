@@ -99,9 +99,15 @@ private slots:
             QVERIFY2(a->classIndex >= -1 && a->classIndex <= 4, who);
             QVERIFY2(a->familyIndex >= -1 && a->familyIndex <= 9, who);
             QVERIFY2(a->eaterIndex >= -1 && a->eaterIndex <= 4, who);
-            QVERIFY2(a->classIndex < 0 || !attributeText(*kb, 3, number(a), 6).isEmpty(), who);
-            QVERIFY2(a->familyIndex < 0 || !attributeText(*kb, 3, number(a), 7).isEmpty(), who);
-            QVERIFY2(a->eaterIndex < 0 || !attributeText(*kb, 3, number(a), 8).isEmpty(), who);
+            QVERIFY2(a->classIndex < 0 ||
+                         !attributeText(*kb, 3, number(a), QuestionType::OddClass).isEmpty(),
+                     who);
+            QVERIFY2(a->familyIndex < 0 ||
+                         !attributeText(*kb, 3, number(a), QuestionType::OddFamily).isEmpty(),
+                     who);
+            QVERIFY2(a->eaterIndex < 0 ||
+                         !attributeText(*kb, 3, number(a), QuestionType::OddEater).isEmpty(),
+                     who);
             for (int i = 0; i < biomeCount; ++i)
                 QVERIFY2(a->biomes[i] == 0 || a->biomes[i] == 1, who);
             QVERIFY2(firstBiome(*a) >= 0, qPrintable("no biome: " + a->name));
@@ -243,10 +249,12 @@ private slots:
 
         QList<const AnimalRecord*> eligible;
         for (const AnimalRecord* a : animals())
-            if (a->difficulty <= maxDifficulty && carriesAttribute(*a, kind)) eligible << a;
+            if (a->difficulty <= maxDifficulty &&
+                carriesAttribute(*a, questionTypeFromNumber(kind)))
+                eligible << a;
         QVERIFY(!eligible.isEmpty());
         auto text = [&](const AnimalRecord* a) {
-            return attributeText(*kb, maxDifficulty, number(a), kind);
+            return attributeText(*kb, maxDifficulty, number(a), questionTypeFromNumber(kind));
         };
 
         if (kind >= 2 && kind <= 5) {

@@ -243,7 +243,7 @@ void TestAnimalFile::indicesPastTheirTablesHaveNoWord() {
     QCOMPARE(kb->animalCount, 3);
     checkSavedAgain(*kb);
     buildCategoryTables(kb->tables, 3);
-    QCOMPARE(attributeText(*kb, 3, 2, qtype), word);
+    QCOMPARE(attributeText(*kb, 3, 2, questionTypeFromNumber(qtype)), word);
 }
 
 void TestAnimalFile::trickyFilesReadAsTheControlReadsThem() {

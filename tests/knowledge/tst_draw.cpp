@@ -18,7 +18,7 @@ struct Bench {
         window = {1, level};
     }
     int16_t pick(int qtype, int slot) {
-        kb->questionType = int16_t(qtype);
+        kb->questionType = questionTypeFromNumber(qtype);
         return pickAnimal(*kb, window, random, ui, slot);
     }
     // The value of rnd() that draws animal n.

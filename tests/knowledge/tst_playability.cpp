@@ -30,7 +30,7 @@ void TestPlayability::everyKindAtEveryLevel() {
     auto kb = std::make_unique<Knowledge>();
     QVERIFY(loadDelivered(*kb));
     buildCategoryTables(kb->tables, level);
-    kb->questionType = int16_t(qtype);
+    kb->questionType = questionTypeFromNumber(qtype);
     const int slotCount = qtype == 1 ? 1 : qtype >= 3 && qtype <= 5 ? 5 : 4;
     const DifficultyWindow window{1, level};
     RecordingUi ui;

@@ -59,7 +59,7 @@ void TestWording::attributes() {
     QFETCH(int, qtype);
     QFETCH(QString, expected);
     const auto kb = zoo(level);
-    QCOMPARE(attributeText(*kb, level, animal, qtype), expected);
+    QCOMPARE(attributeText(*kb, level, animal, questionTypeFromNumber(qtype)), expected);
 }
 
 void TestWording::prompts_data() {
@@ -89,24 +89,24 @@ void TestWording::prompts() {
     QFETCH(int, qtype);
     QFETCH(QString, expected);
     const auto kb = zoo(3);
-    kb->questionType = int16_t(current);
-    QCOMPARE(promptText(*kb, 3, kind, 1, qtype), expected);
+    kb->questionType = questionTypeFromNumber(current);
+    QCOMPARE(promptText(*kb, 3, kind, 1, questionTypeFromNumber(qtype)), expected);
 }
 
 void TestWording::askingOpensTheScreenOfTheType() {
     const auto kb = zoo(1);
     RecordingUi ui;
     int typeWhenOpened = 0;
-    ui.onQuestion = [&](int) { typeWhenOpened = kb->questionType; };
-    askQuestion(*kb, ui, 7);
+    ui.onQuestion = [&](int) { typeWhenOpened = questionTypeNumber(kb->questionType); };
+    askQuestion(*kb, ui, QuestionType::OddFamily);
     QCOMPARE(ui.questions, QList<int>{7});
     QCOMPARE(typeWhenOpened, 7);
 
-    askQuestion(*kb, ui, 12);
-    QCOMPARE(kb->questionType, 12);
+    askQuestion(*kb, ui, questionTypeFromNumber(12));
+    QCOMPARE(questionTypeNumber(kb->questionType), 12);
     QCOMPARE(ui.questions, QList<int>{7}); // no screen for it
     QCOMPARE(ui.messages, QStringList{"!!! unanticipated question type 12"});
-    askQuestion(*kb, ui, 0);
+    askQuestion(*kb, ui, QuestionType::None);
     QCOMPARE(ui.messages.last(), "!!! unanticipated question type 0");
 }
 

@@ -174,7 +174,7 @@ void TestSpeech::aChoiceThatCannotBeKeptIsReported() {
 // Read as the board opens, never after it has closed; the score is the new one.
 void TestSpeech::theScoreBoardIsReadAsItOpens() {
     Spoken s;
-    s.state.knowledge.questionType = 3;
+    s.state.knowledge.questionType = QuestionType::ClassFamily;
     buildCategoryTables(s.state.knowledge.tables, 1);
     showResult(s.state, 0, 5, "Sorry, the answer was Mammal Meat eater");
     showResult(s.state, 5, 5, " Correct, +5 pts", "Lion");

@@ -12,7 +12,7 @@ struct QuestionState {
     explicit QuestionState(int questionType, int maxDifficulty = 1, quint32 seed = 1) {
         state.settings.maxDifficulty = int16_t(maxDifficulty);
         buildCategoryTables(state.knowledge.tables, maxDifficulty);
-        state.knowledge.questionType = int16_t(questionType);
+        state.knowledge.questionType = questionTypeFromNumber(questionType);
         state.nameMeWorth = 6;
         state.random.seed(seed);
     }

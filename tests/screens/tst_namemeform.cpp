@@ -195,7 +195,7 @@ void TestNameMeForm::theGameOpensBothScreens() {
             opened << (screen ? screen->objectName() : "nothing");
             if (screen) screen->close();
         });
-        askQuestion(state.knowledge, ui, kind);
+        askQuestion(state.knowledge, ui, questionTypeFromNumber(kind));
     }
     QCOMPARE(opened, QStringList({"NameMe", "imatch"}));
 }

@@ -55,7 +55,7 @@ struct Table {
             picture.save(state.knowledge.animals[size_t(i)].picture);
         }
     }
-    void ask(int qtype) { state.knowledge.questionType = int16_t(qtype); }
+    void ask(int qtype) { state.knowledge.questionType = questionTypeFromNumber(qtype); }
 
     TestFolder folder;
     RecordingUi ui;

@@ -22,7 +22,7 @@ struct Play {
         loaded = read;
         state.knowledge.animals = delivered.animals;
         state.knowledge.animalCount = delivered.animalCount;
-        state.knowledge.questionType = int16_t(qtype);
+        state.knowledge.questionType = questionTypeFromNumber(qtype);
     }
     QString text(int animal) const {
         return attributeText(state.knowledge, state.settings.maxDifficulty, animal,
@@ -102,7 +102,7 @@ void TestQuestionModels::describeTracksTheAnswerThroughTheShuffle() {
     TestFolder folder;
     Play p(6);
     fill(p.state.knowledge, fiveApart());
-    p.state.knowledge.questionType = 3;
+    p.state.knowledge.questionType = QuestionType::ClassFamily;
     for (int n = 1; n <= 5; ++n)
         p.random.push({(n - 0.5) / 5});  // draws animals 1..5 into slots 0..4
     p.random.push({0.3, 0.6, 0.9, 0.1}); // swaps 0-1, 1-2, 2-3: the answer walks to 3
@@ -153,7 +153,7 @@ void TestQuestionModels::describeGivesUpLikeOddOneOut() {
     TestFolder folder;
     Play p(4);
     fill(p.state.knowledge, {beast("Lion", 1, 0, 1, 1), beast("Tiger", 1, 0, 1, 1)});
-    p.state.knowledge.questionType = 4;
+    p.state.knowledge.questionType = QuestionType::ClassEater;
     QStringList seenAtSetup;
     p.ui.onSetup = [&] { seenAtSetup = p.ui.messages; };
     DescribeQuestion q(p.state);

@@ -14,10 +14,11 @@ void RecordingUi::openTextViewer(const QString& fileName) {
     viewerFiles << fileName;
 }
 
-void RecordingUi::showQuestion(int questionType) {
-    questions << questionType;
-    windows << QString("question %1").arg(questionType);
-    if (onQuestion) onQuestion(questionType);
+void RecordingUi::showQuestion(QuestionType questionType) {
+    const int number = questionTypeNumber(questionType);
+    questions << number;
+    windows << QString("question %1").arg(number);
+    if (onQuestion) onQuestion(number);
 }
 
 void RecordingUi::showSetup() {

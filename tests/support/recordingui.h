@@ -14,7 +14,7 @@ public:
     void message(const QString& text) override;
     bool confirm(const QString& title, const QString& text) override;
     void openTextViewer(const QString& fileName) override;
-    void showQuestion(int questionType) override;
+    void showQuestion(QuestionType questionType) override;
     void showSetup() override;
     void showScoreBoard(const QString& result, const QString& heading) override;
     void showAnimalEditor() override;
