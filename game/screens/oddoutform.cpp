@@ -25,7 +25,7 @@ const std::array<QRect, OddOneOutQuestion::pictures> pictureBoxes{
 OddOneOutForm::OddOneOutForm(ProgramState& state, QWidget* parent)
     : QuestionWindow(state, "Ioddout", "Odd One Out", oddOneOutForm, {8925, 6645}, {100, 100}, rust,
                      parent) {
-    setWindowTitle(question_.caption());
+    setWindowTitle(question_.caption()); // the kind's name replaces the drawn title
     open();
 }
 
