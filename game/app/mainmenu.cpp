@@ -18,20 +18,16 @@
 
 namespace {
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& where,
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& design,
               const QFont& font) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(where);
+    auto* l = placed<QLabel>(parent, name, design, text);
     l->setFont(font);
     l->setAlignment(Qt::AlignCenter);
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& where) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(where);
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& design) {
+    auto* b = placed<QPushButton>(parent, name, design, text);
     b->setFont(sansFont(11, true));
     b->setAutoDefault(true); // Enter presses the button the keyboard is on, as Space does
     return b;
@@ -52,27 +48,24 @@ void MainMenu::createControls() {
     setWindowTitle(programTitle);
     setFixedSize(twips(6600), twips(6900));
 
-    label1_ =
-        label(this, "Label1", programTitle, twipsRect(0, 180, 6600, 720), serifFont(26, true));
-    image1_ = new QLabel(this);
-    image1_->setObjectName("Image1");
-    image1_->setGeometry(twipsRect(1050, 960, 4500, 3000));
+    label1_ = label(this, "Label1", programTitle, {0, 180, 6600, 720}, serifFont(26, true));
+    image1_ = placed<QLabel>(this, "Image1", {1050, 960, 4500, 3000});
     image1_->setScaledContents(true);
     image1_->setAccessibleName("Animals");
-    label2_ = label(this, "Label2", "Version 1.01", twipsRect(0, 4020, 6600, 330), serifFont(11));
-    label3_ = label(this, "Label3", "Game design by the Morvane Velkins team",
-                    twipsRect(0, 4380, 6600, 285), sansFont(9));
+    label2_ = label(this, "Label2", "Version 1.01", {0, 4020, 6600, 330}, serifFont(11));
+    label3_ = label(this, "Label3", "Game design by the Morvane Velkins team", {0, 4380, 6600, 285},
+                    sansFont(9));
     label4_ = label(this, "Label4", QString::fromUtf8("© 2026 the Morvane Velkins contributors"),
-                    twipsRect(0, 4665, 6600, 285), sansFont(9));
+                    {0, 4665, 6600, 285}, sansFont(9));
 
-    command1_ = button(this, "Command1", "Play", twipsRect(1650, 5100, 3300, 600));
+    command1_ = button(this, "Command1", "Play", {1650, 5100, 3300, 600});
     command1_->setToolTip("Play the game");
     command1_->setFont(sansFont(14, true));
-    cmdsetup_ = button(this, "cmdsetup", "Setup", twipsRect(300, 5940, 1380, 480));
+    cmdsetup_ = button(this, "cmdsetup", "Setup", {300, 5940, 1380, 480});
     cmdsetup_->setToolTip("Conditions for the game");
-    cmdhelp_ = button(this, "cmdhelp", "Help", twipsRect(1830, 5940, 1380, 480));
-    command3_ = button(this, "Command3", "About", twipsRect(3390, 5940, 1380, 480));
-    cmdquit_ = button(this, "cmdquit", "Quit", twipsRect(4920, 5940, 1380, 480));
+    cmdhelp_ = button(this, "cmdhelp", "Help", {1830, 5940, 1380, 480});
+    command3_ = button(this, "Command3", "About", {3390, 5940, 1380, 480});
+    cmdquit_ = button(this, "cmdquit", "Quit", {4920, 5940, 1380, 480});
 
     command1_->setFocus(); // a game is one key away
     onClick(command1_, this, [this] { playGame(state_); });

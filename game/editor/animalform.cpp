@@ -23,19 +23,10 @@
 namespace {
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, int top) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(twipsRect(5280, top, 1095, 495));
+    auto* b = placed<QPushButton>(parent, name, {5280, top, 1095, 495}, text);
     b->setFont(sansFont(9.75));
     b->setAutoDefault(false);
     return b;
-}
-
-QGroupBox* frame(QWidget* parent, const char* name, const QString& title, const QRect& where) {
-    auto* f = new QGroupBox(title, parent);
-    f->setObjectName(name);
-    f->setGeometry(where);
-    return f;
 }
 
 } // namespace
@@ -66,9 +57,7 @@ AnimalForm::AnimalForm(ProgramState& state, QWidget* parent)
 }
 
 void AnimalForm::createList() {
-    combo1_ = new QComboBox(this);
-    combo1_->setObjectName("combo1");
-    combo1_->setGeometry(twipsRect(120, 240, 2775, 420));
+    combo1_ = placed<QComboBox>(this, "combo1", {120, 240, 2775, 420});
     combo1_->setFont(sansFont(12));
     combo1_->setToolTip("Choose a animal to display");
     combo1_->setAccessibleName(combo1_->toolTip());
@@ -77,16 +66,14 @@ void AnimalForm::createList() {
 }
 
 void AnimalForm::createDifficulty() {
-    QGroupBox* frame2 = frame(this, "Frame2", "Difficulty", twipsRect(3120, 120, 975, 855));
-    difficulty_ = new QLineEdit(frame2);
-    difficulty_->setObjectName("difficulty");
-    difficulty_->setGeometry(twipsRect(240, 240, 300, 495));
+    auto* frame2 = placed<QGroupBox>(this, "Frame2", {3120, 120, 975, 855}, "Difficulty");
+    difficulty_ = placed<QLineEdit>(frame2, "difficulty", {240, 240, 300, 495});
     difficulty_->setAlignment(Qt::AlignCenter);
     difficulty_->setFont(sansFont(18));
     difficulty_->setTextMargins(0, 0, 0, 0);
     difficulty_->setToolTip("Change the difficulty");
     difficulty_->setAccessibleName("Difficulty");
-    upDown2_ = new UpDown(*difficulty_, frame2);
+    upDown2_ = placed<UpDown>(frame2, "UpDown2", {600, 240, 240, 495}, *difficulty_);
     onPress(upDown2_, &UpDown::stepped, this, [this](int delta) {
         // A box holding no number starts from the lowest level; one outside steps back in.
         bool ok = false;
@@ -96,8 +83,6 @@ void AnimalForm::createDifficulty() {
                                             int(AnimalEditor::highestDifficulty))
                                : AnimalEditor::lowestDifficulty));
     });
-    upDown2_->setObjectName("UpDown2");
-    upDown2_->setGeometry(twipsRect(600, 240, 240, 495));
 }
 
 QComboBox* AnimalForm::attributeBox(const char* label, const char* box, const QString& caption,
@@ -107,9 +92,7 @@ QComboBox* AnimalForm::attributeBox(const char* label, const char* box, const QS
     l->setFont(sansFont(9.75));
     l->move(twips(labelAt.x()), twips(labelAt.y()));
     l->adjustSize();
-    auto* b = new QComboBox(this);
-    b->setObjectName(box);
-    b->setGeometry(twipsRect(1560, top, 2535, 360));
+    auto* b = placed<QComboBox>(this, box, {1560, top, 2535, 360});
     b->setFont(sansFont(9.75));
     b->setAccessibleName(caption);
     l->setBuddy(b);
@@ -125,19 +108,16 @@ void AnimalForm::createAttributes() {
     cmbEater_ =
         attributeBox("Label3", "cmbEater", "Eats", {240, 2160}, 2160, &AnimalEditor::setEater);
 
-    image1_ = new QLabel(this);
-    image1_->setObjectName("Image1");
-    image1_->setGeometry(twipsRect(240, 2880, 4095, 3015));
+    image1_ = placed<QLabel>(this, "Image1", {240, 2880, 4095, 3015});
     image1_->setAlignment(Qt::AlignCenter);
     image1_->setWordWrap(true);
 }
 
 void AnimalForm::createBiomes() {
-    QGroupBox* frame3 = frame(this, "Frame3", "Biomes", twipsRect(4800, 120, 1815, 3015));
+    auto* frame3 = placed<QGroupBox>(this, "Frame3", {4800, 120, 1815, 3015}, "Biomes");
     for (int k = 0; k < biomeCount; ++k) {
-        auto* c = new QCheckBox(frame3);
-        c->setObjectName(arrayName("Check1", k));
-        c->setGeometry(twipsRect(240, 240 + 360 * k, 1335, 375));
+        auto* c =
+            placed<QCheckBox>(frame3, arrayName("Check1", k), {240, 240 + 360 * k, 1335, 375});
         // toggled, not clicked: a screen reader's toggle action emits only this one.
         onToggle(c, this, [this, k](bool on) { editor_.setBiome(k, on); });
         check1_[size_t(k)] = c;

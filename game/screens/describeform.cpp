@@ -7,7 +7,6 @@
 #include "widgets/optionbutton.h"
 #include "widgets/picturebox.h"
 #include "widgets/presses.h"
-#include "widgets/readaloud.h"
 #include "widgets/twips.h"
 
 #include <QButtonGroup>
@@ -23,16 +22,9 @@ const QColor yellow(0xFF, 0xFF, 0x00);
 } // namespace
 
 DescribeForm::DescribeForm(ProgramState& state, QWidget* parent)
-    : RememberedWindow(state.settings, describeForm, {8625, 6975}, {80, 50}, paleGreen, parent),
-      state_(state), question_(state) {
-    setObjectName("ichoice");
-    setWindowTitle("Describe this image");
-    createControls();
-    restoreLayout();
-    question_.load();
-    showQuestion();
-    readAloud(*this, state_.speech,
-              [this] { return question_.complete() ? question_.prompt() : QString(); });
+    : QuestionWindow(state, "ichoice", "Describe this image", describeForm, {8625, 6975}, {80, 50},
+                     paleGreen, parent) {
+    open();
 }
 
 void DescribeForm::createControls() {
@@ -43,16 +35,13 @@ void DescribeForm::createControls() {
     label1_->setFont(sansFont(15.75, true));
     paintBackground(*label1_, green);
 
-    image1_ = new QLabel(frame());
-    image1_->setObjectName("Image1");
-    image1_->setGeometry(twipsRect(240, 1560, 5055, 3615));
+    image1_ = placed<QLabel>(frame(), "Image1", {240, 1560, 5055, 3615});
     image1_->setFrameShape(QFrame::Box);
 
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < DescribeQuestion::options; ++i) {
-        auto* option = new OptionButton(frame());
-        option->setObjectName(arrayName("choice", i));
-        option->setGeometry(twipsRect(5640, 600 + 1080 * i, 2415, 975));
+        auto* option = placed<OptionButton>(frame(), arrayName("choice", i),
+                                            {5640, 600 + 1080 * i, 2415, 975});
         option->setFont(serifFont(12, true));
         paintBackground(*option, green);
         group->addButton(option, i);
@@ -60,9 +49,9 @@ void DescribeForm::createControls() {
         choice_[size_t(i)] = option;
     }
 
-    cmdhelp_ = colouredButton(frame(), "cmdhelp", "help", twipsRect(2880, 6240, 1095, 375), yellow,
+    cmdhelp_ = colouredButton(frame(), "cmdhelp", "help", {2880, 6240, 1095, 375}, yellow,
                               sansFont(12, true));
-    command1_ = colouredButton(frame(), "Command1", "skip", twipsRect(4800, 6240, 975, 375), yellow,
+    command1_ = colouredButton(frame(), "Command1", "skip", {4800, 6240, 975, 375}, yellow,
                                sansFont(12, true));
     onClick(cmdhelp_, this, [this] { state_.ui.message(DescribeQuestion::helpText()); });
     onClick(command1_, this, [this] { reject(); });

@@ -1,28 +1,25 @@
 #pragma once
 
 #include "screens/describe.h"
-#include "widgets/rememberedwindow.h"
+#include "screens/formparts.h"
 
 #include <array>
 
 class OptionButton;
 class QLabel;
 class QPushButton;
-struct ProgramState;
 
 // `ichoice`: the pictured animal and five descriptions; pressing one answers.
-class DescribeForm : public RememberedWindow {
+class DescribeForm : public QuestionWindow<DescribeQuestion> {
     Q_OBJECT
 public:
     explicit DescribeForm(ProgramState& state, QWidget* parent = nullptr);
 
 private:
-    void createControls();
-    void showQuestion();
+    void createControls() override;
+    void showQuestion() override;
     void answer(int option);
 
-    ProgramState& state_;
-    DescribeQuestion question_;
     QLabel* label1_ = nullptr;
     QLabel* image1_ = nullptr;
     std::array<OptionButton*, DescribeQuestion::options> choice_{};

@@ -1,12 +1,12 @@
 #include "formparts.h"
 
+#include "widgets/formhelpers.h"
+
 #include <QPushButton>
 
 QPushButton* colouredButton(QWidget* parent, const char* name, const QString& text,
-                            const QRect& where, const QColor& colour, const QFont& font) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(where);
+                            const QRect& design, const QColor& colour, const QFont& font) {
+    auto* b = placed<QPushButton>(parent, name, design, text);
     b->setFont(font);
     paintButton(*b, colour);
     return b;

@@ -7,7 +7,6 @@
 #include "widgets/formhelpers.h"
 #include "widgets/picturebox.h"
 #include "widgets/presses.h"
-#include "widgets/readaloud.h"
 #include "widgets/twips.h"
 
 #include <QFontMetrics>
@@ -44,24 +43,16 @@ QString pictureName(int picture) {
 } // namespace
 
 MatchForm::MatchForm(ProgramState& state, QWidget* parent)
-    : RememberedWindow(state.settings, matchForm, {9030, 6645}, {100, 100}, lilac, parent),
-      state_(state), question_(state) {
-    setObjectName("imatch");
-    setWindowTitle("Match 'em");
-    createControls();
-    restoreLayout();
-    question_.load();
-    showQuestion();
-    readAloud(*this, state_.speech,
-              [this] { return question_.complete() ? question_.prompt() : QString(); });
+    : QuestionWindow(state, "imatch", "Match 'em", matchForm, {9030, 6645}, {100, 100}, lilac,
+                     parent) {
+    open();
 }
 
 void MatchForm::createControls() {
     frame()->setGeometry(twipsRect(0, 0, 8775, 6495));
     for (int p = 0; p < MatchQuestion::count; ++p) {
-        auto* box = new PictureBox(frame());
-        box->setObjectName(arrayName("Image1", p));
-        box->setGeometry(inPixels(MatchQuestion::pictureRect(p)));
+        auto* box =
+            placed<PictureBox>(frame(), arrayName("Image1", p), MatchQuestion::pictureRect(p));
         // Numbered in reading order, which tells nothing of the animal; a missing picture
         // leaves the box empty.
         box->setText(pictureName(p));
@@ -70,12 +61,12 @@ void MatchForm::createControls() {
         image1_[size_t(p)] = box;
     }
     createBars();
-    cmdhelp_ = colouredButton(frame(), "cmdhelp", "Help", twipsRect(2520, 6120, 1095, 375),
-                              paleYellow, sansFont(12));
-    command1_ = colouredButton(frame(), "Command1", "Done", twipsRect(4080, 6120, 1500, 375),
-                               paleYellow, sansFont(12));
-    command2_ = colouredButton(frame(), "Command2", "Skip", twipsRect(6120, 6120, 1455, 375),
-                               paleYellow, sansFont(12));
+    cmdhelp_ = colouredButton(frame(), "cmdhelp", "Help", {2520, 6120, 1095, 375}, paleYellow,
+                              sansFont(12));
+    command1_ = colouredButton(frame(), "Command1", "Done", {4080, 6120, 1500, 375}, paleYellow,
+                               sansFont(12));
+    command2_ = colouredButton(frame(), "Command2", "Skip", {6120, 6120, 1455, 375}, paleYellow,
+                               sansFont(12));
     for (QPushButton* b : {command1_, command2_})
         b->setToolTip("Click here when you are ready to proceed");
     onClick(cmdhelp_, this, [this] { state_.ui.message(MatchQuestion::helpText()); });
@@ -85,9 +76,7 @@ void MatchForm::createControls() {
 
 void MatchForm::createBars() {
     for (int k = 0; k < MatchQuestion::count; ++k) {
-        auto* bar = new MatchBar(frame());
-        bar->setObjectName(arrayName("Btn1", k));
-        bar->setGeometry(inPixels(MatchQuestion::homeRect(k)));
+        auto* bar = placed<MatchBar>(frame(), arrayName("Btn1", k), MatchQuestion::homeRect(k));
         paintButton(*bar, barColours[size_t(k)]);
         onClick(bar, this, [this, k] { pressBar(k); });
         connect(bar, &MatchBar::grabbed, this, [this, k] {

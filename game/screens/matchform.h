@@ -1,18 +1,17 @@
 #pragma once
 
+#include "screens/formparts.h"
 #include "screens/match.h"
-#include "widgets/rememberedwindow.h"
 
 #include <array>
 
 class MatchBar;
 class PictureBox;
 class QPushButton;
-struct ProgramState;
 
 // `imatch`: four pictures and four name bars; the player lays each bar on its picture and
 // presses Done.
-class MatchForm : public RememberedWindow {
+class MatchForm : public QuestionWindow<MatchQuestion> {
     Q_OBJECT
 public:
     explicit MatchForm(ProgramState& state, QWidget* parent = nullptr);
@@ -21,9 +20,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void createControls();
+    void createControls() override;
     void createBars();
-    void showQuestion();
+    void showQuestion() override;
     void placeBars();
     void pressBar(int bar);
     void barReleased(int bar, QPoint pointer, bool dragged);
@@ -32,8 +31,6 @@ private:
     void focusNextBar();
     void done();
 
-    ProgramState& state_;
-    MatchQuestion question_;
     std::array<PictureBox*, MatchQuestion::count> image1_{};
     std::array<MatchBar*, MatchQuestion::count> btn1_{};
     QPushButton* cmdhelp_ = nullptr;

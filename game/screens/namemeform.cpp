@@ -22,10 +22,8 @@ constexpr int keysPerRow = 13;
 constexpr int keysLeft = 1680, keysTop = 5280, keyPitch = 517, keyWidth = 480, keyHeight = 450,
               rowPitch = 480;
 
-QLabel* boldLabel(QWidget* parent, const char* name, const QRect& where, qreal points) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(where);
+QLabel* boldLabel(QWidget* parent, const char* name, const QRect& design, qreal points) {
+    auto* l = placed<QLabel>(parent, name, design);
     l->setFont(sansFont(points, true));
     return l;
 }
@@ -61,26 +59,24 @@ NameMeForm::NameMeForm(ProgramState& state, QWidget* parent)
 }
 
 void NameMeForm::createControls() {
-    command1_ = new QPushButton("quit", this);
-    command1_->setObjectName("Command1");
-    command1_->setGeometry(twipsRect(360, 5520, 1095, 615));
+    command1_ = placed<QPushButton>(this, "Command1", {360, 5520, 1095, 615}, "quit");
     command1_->setFont(sansFont(12, true));
     // No button is the window's default: Enter is a key typed, or presses the focused button.
     command1_->setAutoDefault(false);
     onClick(command1_, this, [this] { reject(); });
 
-    label3_ = boldLabel(this, "Label3", twipsRect(5880, 4080, 1455, 1095), 9.75);
+    label3_ = boldLabel(this, "Label3", {5880, 4080, 1455, 1095}, 9.75);
     label3_->setText("Guess the word before the dragon can appear!");
     label3_->setWordWrap(true);
     label3_->hide();
-    label2_ = boldLabel(this, "Label2", twipsRect(360, 3480, 4455, 735), 18);
+    label2_ = boldLabel(this, "Label2", {360, 3480, 4455, 735}, 18);
     label2_->setFocusPolicy(Qt::StrongFocus);
-    image2_ = boldLabel(this, "Image2", twipsRect(360, 480, 3735, 2655), 8.25);
+    image2_ = boldLabel(this, "Image2", {360, 480, 3735, 2655}, 8.25);
     image2_->setAccessibleName("The animal to name");
-    image1_ = boldLabel(this, "Image1", twipsRect(6000, 1560, 855, 1215), 8.25);
+    image1_ = boldLabel(this, "Image1", {6000, 1560, 855, 1215}, 8.25);
     image1_->setScaledContents(true);
     image1_->setAccessibleName("Dragon");
-    label1_ = boldLabel(this, "Label1", twipsRect(360, 4440, 4335, 690), 18);
+    label1_ = boldLabel(this, "Label1", {360, 4440, 4335, 690}, 18);
     createLetterKeys();
 
     for (QObject* child : children())
@@ -90,10 +86,11 @@ void NameMeForm::createControls() {
 void NameMeForm::createLetterKeys() {
     for (int i = 0; i < letters; ++i) {
         const QChar letter = QChar('A' + i);
-        auto* key = new QPushButton(QString(letter), this);
-        key->setObjectName(QString("letter") + letter);
-        key->setGeometry(twipsRect(keysLeft + keyPitch * (i % keysPerRow),
-                                   keysTop + rowPitch * (i / keysPerRow), keyWidth, keyHeight));
+        auto* key =
+            placed<QPushButton>(this, QString("letter") + letter,
+                                {keysLeft + keyPitch * (i % keysPerRow),
+                                 keysTop + rowPitch * (i / keysPerRow), keyWidth, keyHeight},
+                                QString(letter));
         key->setFont(sansFont(12, true));
         // A click leaves the keyboard where it was; Tab still reaches every key.
         key->setFocusPolicy(Qt::TabFocus);

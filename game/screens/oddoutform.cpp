@@ -6,7 +6,6 @@
 #include "widgets/formhelpers.h"
 #include "widgets/picturebox.h"
 #include "widgets/presses.h"
-#include "widgets/readaloud.h"
 #include "widgets/twips.h"
 
 #include <QFrame>
@@ -17,45 +16,34 @@ namespace {
 const QColor rust(0xC0, 0x40, 0x00);
 const QColor paleYellow(0xFF, 0xFF, 0x80);
 
-// Top left, top right, bottom left, bottom right.
+// Top left, top right, bottom left, bottom right, in twips.
 const std::array<QRect, OddOneOutQuestion::pictures> pictureBoxes{
-    twipsRect(600, 600, 3615, 2535), twipsRect(4680, 600, 3495, 2535),
-    twipsRect(600, 3360, 3615, 2415), twipsRect(4680, 3360, 3495, 2415)};
+    QRect(600, 600, 3615, 2535), QRect(4680, 600, 3495, 2535), QRect(600, 3360, 3615, 2415),
+    QRect(4680, 3360, 3495, 2415)};
 } // namespace
 
 OddOneOutForm::OddOneOutForm(ProgramState& state, QWidget* parent)
-    : RememberedWindow(state.settings, oddOneOutForm, {8925, 6645}, {100, 100}, rust, parent),
-      state_(state), question_(state) {
-    setObjectName("Ioddout");
-    setWindowTitle("Odd One Out");
-    createControls();
-    restoreLayout();
-    setWindowTitle(question_.caption());
-    question_.load();
-    showQuestion();
-    readAloud(*this, state_.speech,
-              [this] { return question_.complete() ? question_.prompt() : QString(); });
+    : QuestionWindow(state, "Ioddout", "Odd One Out", oddOneOutForm, {8925, 6645}, {100, 100}, rust,
+                     parent) {
+    setWindowTitle(question_.caption()); // the kind's name replaces the drawn title
+    open();
 }
 
 void OddOneOutForm::createControls() {
     frame()->setGeometry(twipsRect(0, 0, 8775, 6495));
-    label1_ = new QLabel(frame());
-    label1_->setObjectName("Label1");
-    label1_->setGeometry(twipsRect(0, 0, 8655, 495));
+    label1_ = placed<QLabel>(frame(), "Label1", {0, 0, 8655, 495});
     label1_->setFont(sansFont(13.5));
     paintBackground(*label1_, rust);
 
     for (int p = 0; p < OddOneOutQuestion::pictures; ++p) {
-        auto* box = new PictureBox(frame());
-        box->setObjectName(arrayName("Image1", p));
-        box->setGeometry(pictureBoxes[size_t(p)]);
+        auto* box = placed<PictureBox>(frame(), arrayName("Image1", p), pictureBoxes[size_t(p)]);
         onClick(box, this, [this, p] { answer(p); });
         image1_[size_t(p)] = box;
     }
-    cmdhelp_ = colouredButton(frame(), "cmdhelp", "Help", twipsRect(1800, 6120, 1095, 375),
-                              paleYellow, sansFont(12));
-    cmdSkip_ = colouredButton(frame(), "cmdSkip", "Skip", twipsRect(5520, 6120, 1455, 375),
-                              paleYellow, sansFont(12));
+    cmdhelp_ = colouredButton(frame(), "cmdhelp", "Help", {1800, 6120, 1095, 375}, paleYellow,
+                              sansFont(12));
+    cmdSkip_ = colouredButton(frame(), "cmdSkip", "Skip", {5520, 6120, 1455, 375}, paleYellow,
+                              sansFont(12));
     cmdSkip_->setToolTip("Click here when you are ready to proceed");
     onClick(cmdhelp_, this, [this] { state_.ui.message(OddOneOutQuestion::helpText()); });
     onClick(cmdSkip_, this, [this] { reject(); });

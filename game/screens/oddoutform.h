@@ -1,28 +1,25 @@
 #pragma once
 
+#include "screens/formparts.h"
 #include "screens/oddout.h"
-#include "widgets/rememberedwindow.h"
 
 #include <array>
 
 class PictureBox;
 class QLabel;
 class QPushButton;
-struct ProgramState;
 
 // `Ioddout`: four pictures; clicking the one that does not fit answers.
-class OddOneOutForm : public RememberedWindow {
+class OddOneOutForm : public QuestionWindow<OddOneOutQuestion> {
     Q_OBJECT
 public:
     explicit OddOneOutForm(ProgramState& state, QWidget* parent = nullptr);
 
 private:
-    void createControls();
-    void showQuestion();
+    void createControls() override;
+    void showQuestion() override;
     void answer(int picture);
 
-    ProgramState& state_;
-    OddOneOutQuestion question_;
     QLabel* label1_ = nullptr;
     std::array<PictureBox*, OddOneOutQuestion::pictures> image1_{};
     QPushButton* cmdhelp_ = nullptr;

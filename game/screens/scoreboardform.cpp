@@ -1,6 +1,7 @@
 #include "scoreboardform.h"
 
 #include "play/programstate.h"
+#include "widgets/formhelpers.h"
 #include "widgets/presses.h"
 #include "widgets/readaloud.h"
 #include "widgets/twips.h"
@@ -13,10 +14,8 @@
 namespace {
 const QColor orange(255, 128, 0);
 
-QLabel* orangeLabel(QWidget* parent, const char* name, const QRect& where) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setGeometry(where);
+QLabel* orangeLabel(QWidget* parent, const char* name, const QRect& design) {
+    auto* l = placed<QLabel>(parent, name, design);
     l->setWordWrap(true);
     paintBackground(*l, orange);
     return l;
@@ -31,18 +30,14 @@ ScoreBoard::ScoreBoard(ProgramState& state, QWidget* parent)
     setFont(sansFont(13.5));
     frame()->setGeometry(twipsRect(120, 120, 7215, 4935));
 
-    text1_ = new QPlainTextEdit(frame());
-    text1_->setObjectName("Text1");
-    text1_->setGeometry(twipsRect(120, 1080, 6855, 2655));
+    text1_ = placed<QPlainTextEdit>(frame(), "Text1", {120, 1080, 6855, 2655});
     text1_->setReadOnly(true);
     text1_->setAccessibleName("Result");
-    command1_ = new QPushButton("ok", frame());
-    command1_->setObjectName("Command1");
-    command1_->setGeometry(twipsRect(120, 3960, 1215, 615));
+    command1_ = placed<QPushButton>(frame(), "Command1", {120, 3960, 1215, 615}, "ok");
     command1_->setToolTip("Click here when  ready to proceed");
     command1_->setDefault(true);
-    label2_ = orangeLabel(frame(), "Label2", twipsRect(1680, 3960, 5295, 615));
-    label1_ = orangeLabel(frame(), "Label1", twipsRect(120, 240, 6975, 855));
+    label2_ = orangeLabel(frame(), "Label2", {1680, 3960, 5295, 615});
+    label1_ = orangeLabel(frame(), "Label1", {120, 240, 6975, 855});
     onClick(command1_, this, [this] { accept(); });
 
     restoreLayout();

@@ -21,19 +21,15 @@
 
 namespace {
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& where) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(where);
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& design) {
+    auto* l = placed<QLabel>(parent, name, design, text);
     l->setWordWrap(true);
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& where,
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& design,
                     const QString& tip = {}) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(where);
+    auto* b = placed<QPushButton>(parent, name, design, text);
     b->setToolTip(tip);
     return b;
 }
@@ -68,47 +64,39 @@ SetupForm::SetupForm(ProgramState& state, QWidget* parent)
 
 void SetupForm::createControls() {
     createDifficultyFrame();
-    auto* label4 =
-        label(this, "Label4", "Number of questions per game", twipsRect(120, 1920, 1215, 855));
+    auto* label4 = label(this, "Label4", "Number of questions per game", {120, 1920, 1215, 855});
     label4->setBuddy(numberBox(this, SetupScreen::nquestion, "nquestion",
-                               "Number of questions per game", twipsRect(1440, 2040, 495, 495)));
-    spinner(this, SetupScreen::nquestion, "UpDown1", twipsRect(2040, 2040, 240, 495));
+                               "Number of questions per game", {1440, 2040, 495, 495}));
+    spinner(this, SetupScreen::nquestion, "UpDown1", {2040, 2040, 240, 495});
     createReadAloud();
     createList();
 
-    auto* cmdEdit =
-        button(this, "cmdEdit", "Edit", twipsRect(120, 4800, 1335, 615), "Change item data");
-    auto* cmdok =
-        button(this, "cmdok", "OK", twipsRect(1680, 4800, 615, 615), "Click here to continue");
+    auto* cmdEdit = button(this, "cmdEdit", "Edit", {120, 4800, 1335, 615}, "Change item data");
+    auto* cmdok = button(this, "cmdok", "OK", {1680, 4800, 615, 615}, "Click here to continue");
     // Enter in a box or the list closes the screen as OK does, never opens the editor.
     cmdok->setDefault(true);
-    auto* cmdmakeq =
-        button(this, "cmdmakeq", "Make online questions", twipsRect(4080, 5520, 2295, 375));
+    auto* cmdmakeq = button(this, "cmdmakeq", "Make online questions", {4080, 5520, 2295, 375});
     onClick(cmdEdit, this, [this] { screen_.editAnimals(); });
     onClick(cmdok, this, [this] { accept(); });
     onClick(cmdmakeq, this, [this] { screen_.makeOnlineQuestions(); });
 }
 
 void SetupForm::createDifficultyFrame() {
-    auto* frame = new QGroupBox("Difficulty", this);
-    frame->setObjectName("frameDiff");
-    frame->setGeometry(twipsRect(120, 120, 2175, 1575));
+    auto* frame = placed<QGroupBox>(this, "frameDiff", {120, 120, 2175, 1575}, "Difficulty");
     // The lowest level is always 1; its controls are there, but hidden.
-    auto* label5 = label(frame, "Label5", "Minimum", twipsRect(240, 480, 975, 375));
-    label5->setBuddy(numberBox(frame, SetupScreen::tmindif, "tmindif", "Minimum",
-                               twipsRect(1320, 360, 375, 495)));
-    spinner(frame, SetupScreen::tmindif, "UpDown2", twipsRect(1800, 360, 240, 495));
-    auto* label6 = label(frame, "Label6", "Maximum", twipsRect(240, 1080, 975, 375));
-    label6->setBuddy(numberBox(frame, SetupScreen::tmaxdif, "tmaxdif", "Maximum",
-                               twipsRect(1320, 960, 375, 495)));
-    spinner(frame, SetupScreen::tmaxdif, "UpDown3", twipsRect(1800, 960, 240, 495));
+    auto* label5 = label(frame, "Label5", "Minimum", {240, 480, 975, 375});
+    label5->setBuddy(
+        numberBox(frame, SetupScreen::tmindif, "tmindif", "Minimum", {1320, 360, 375, 495}));
+    spinner(frame, SetupScreen::tmindif, "UpDown2", {1800, 360, 240, 495});
+    auto* label6 = label(frame, "Label6", "Maximum", {240, 1080, 975, 375});
+    label6->setBuddy(
+        numberBox(frame, SetupScreen::tmaxdif, "tmaxdif", "Maximum", {1320, 960, 375, 495}));
+    spinner(frame, SetupScreen::tmaxdif, "UpDown3", {1800, 960, 240, 495});
 }
 
 QLineEdit* SetupForm::numberBox(QWidget* parent, SetupScreen::Box box, const char* name,
-                                const QString& caption, const QRect& where) {
-    auto* edit = new QLineEdit(screen_.text(box), parent);
-    edit->setObjectName(name);
-    edit->setGeometry(where);
+                                const QString& caption, const QRect& design) {
+    auto* edit = placed<QLineEdit>(parent, name, design, screen_.text(box));
     edit->setAccessibleName(caption);
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this,
@@ -118,11 +106,9 @@ QLineEdit* SetupForm::numberBox(QWidget* parent, SetupScreen::Box box, const cha
 }
 
 UpDown* SetupForm::spinner(QWidget* parent, SetupScreen::Box box, const char* name,
-                           const QRect& where) {
+                           const QRect& design) {
     QLineEdit* edit = boxes_[box];
-    auto* updown = new UpDown(*edit, parent);
-    updown->setObjectName(name);
-    updown->setGeometry(where);
+    auto* updown = placed<UpDown>(parent, name, design, *edit);
     updown->setAccessibleName(edit->accessibleName());
     onPress(updown, &UpDown::stepped, this,
             [this, box](int delta) { boxes_[box]->setText(screen_.stepped(box, delta)); });
@@ -130,9 +116,7 @@ UpDown* SetupForm::spinner(QWidget* parent, SetupScreen::Box box, const char* na
 }
 
 void SetupForm::createList() {
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
-    list1_->setGeometry(twipsRect(2520, 240, 3855, 5100));
+    list1_ = placed<QListWidget>(this, "List1", {2520, 240, 3855, 5100});
     list1_->setToolTip("Colored items are selected");
     list1_->setAccessibleName("Kinds of question");
     // A click or Space toggles one kind; the arrow keys only move.
@@ -148,15 +132,14 @@ void SetupForm::createList() {
 // The parents' switch. It lives in the player's own settings, not in velk.INI, and follows
 // the keys that switch it on any screen, this one too.
 void SetupForm::createReadAloud() {
-    readAloud_ = new QCheckBox(Speech::switchText, this);
-    readAloud_->setObjectName("chkReadAloud");
-    readAloud_->setGeometry(twipsRect(120, 3120, 2295, 495));
+    readAloud_ =
+        placed<QCheckBox>(this, "chkReadAloud", {120, 3120, 2295, 495}, Speech::switchText);
     readAloud_->setFont(sansFont(9.75, true));
     onToggle(readAloud_, this, [this](bool on) {
         speech_.setOn(on);
         showReadAloud(); // a refusal shows at once
     });
-    noVoice_ = label(this, "lblNoVoice", {}, twipsRect(120, 3630, 2295, 1110));
+    noVoice_ = label(this, "lblNoVoice", {}, {120, 3630, 2295, 1110});
     noVoice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(&speech_, &Speech::changed, this, &SetupForm::showReadAloud);
     showReadAloud();

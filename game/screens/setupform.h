@@ -31,8 +31,8 @@ private:
     void createControls();
     void createDifficultyFrame();
     QLineEdit* numberBox(QWidget* parent, SetupScreen::Box box, const char* name,
-                         const QString& caption, const QRect& where);
-    UpDown* spinner(QWidget* parent, SetupScreen::Box box, const char* name, const QRect& where);
+                         const QString& caption, const QRect& design);
+    UpDown* spinner(QWidget* parent, SetupScreen::Box box, const char* name, const QRect& design);
     void createList();
     void createReadAloud();
     void showReadAloud();

@@ -1,11 +1,25 @@
 #pragma once
 
+#include "formats/twips.h"
+
+#include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include <cstdint>
+#include <utility>
 
-class QWidget;
 struct GameSettings;
+
+// A control as the form was drawn: a W named `name`, placed at `design` (left, top, width,
+// height in twips) on `parent`. Further arguments go to W's constructor before the parent.
+template <class W, class... Args>
+W* placed(QWidget* parent, const QString& name, const QRect& design, Args&&... args) {
+    auto* w = new W(std::forward<Args>(args)..., parent);
+    w->setObjectName(name);
+    w->setGeometry(twipsRect(design.left(), design.top(), design.width(), design.height()));
+    return w;
+}
 
 // Places a window in the middle of its screen; only the position changes.
 void centerForm(QWidget& form);

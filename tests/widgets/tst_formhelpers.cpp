@@ -2,6 +2,7 @@
 #include "widgets/formhelpers.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -13,6 +14,8 @@ private slots:
     void windowNeverStoredKeepsItsDrawnSize();
     void hugeWindowIsRememberedAtTheLargestSize();
     void frameSitsInTheMiddle();
+    void controlStandsWhereItWasDrawn_data();
+    void controlStandsWhereItWasDrawn();
     void newWindowsBelongToTheWindowInFront();
 };
 
@@ -58,6 +61,26 @@ void TestFormHelpers::frameSitsInTheMiddle() {
     frame.resize(100, 50);
     centerFrame(frame, form);
     QCOMPARE(frame.pos(), QPoint(150, 125));
+}
+
+void TestFormHelpers::controlStandsWhereItWasDrawn_data() {
+    QTest::addColumn<QRect>("design");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("whole pixels") << QRect(150, 300, 1500, 450) << QRect(10, 20, 100, 30);
+    QTest::newRow("odd twips to the nearest pixel")
+        << QRect(7, 8, 1507, 1508) << QRect(0, 1, 100, 101);
+    QTest::newRow("left of and above the frame") << QRect(-8, -22, 15, 37) << QRect(-1, -1, 1, 2);
+}
+
+void TestFormHelpers::controlStandsWhereItWasDrawn() {
+    QFETCH(QRect, design);
+    QFETCH(QRect, pixels);
+    QWidget form;
+    auto* label = placed<QLabel>(&form, "Label1", design, "Caption");
+    QCOMPARE(label->parentWidget(), &form);
+    QCOMPARE(label->objectName(), "Label1");
+    QCOMPARE(label->text(), "Caption");
+    QCOMPARE(label->geometry(), pixels);
 }
 
 // A window that belongs to no other may open behind the menu, where no key reaches it.
