@@ -146,18 +146,15 @@ bool isText(const QString& text) {
 
 // The settings of a file, or nothing when it cannot be read at all: not text, ending early,
 // or hardly a number where the numbers belong.
-std::optional<GameSettings> parseSettings(const QString& text, QString& problem) {
-    if (!isText(text)) {
-        problem = "it is not a text file";
-        return std::nullopt;
-    }
+Result<GameSettings> parseSettings(const QString& text) {
+    if (!isText(text)) return Failure{"it is not a text file"};
     SettingsReader in(text);
     GameSettings s;
     readFirstLines(in, s);
     readWindowsAndTypes(in, s);
-    problem = in.error();
+    QString problem = in.error();
     if (problem.isEmpty() && !in.mostlyRead()) problem = "most of its values cannot be read";
-    if (!problem.isEmpty()) return std::nullopt;
+    if (!problem.isEmpty()) return Failure{problem};
     return s;
 }
 
@@ -170,17 +167,16 @@ struct SettingsLoad {
 
 SettingsLoad settingsFromFile() {
     SettingsLoad load;
-    const TextFileRead read = readTextFile(settingsFileName, settingsFileMaxBytes);
-    if (read.missing) return load;
-    std::optional<GameSettings> s;
-    if (read.text)
-        s = parseSettings(*read.text, load.problem);
-    else
-        load.problem = read.error;
-    if (s)
+    const auto read = readTextFile(settingsFileName, settingsFileMaxBytes);
+    if (read.missing()) return load;
+    const Result<GameSettings> s = read ? parseSettings(*read) : read.failure();
+    if (s) {
         load.settings = *s;
-    else // a FIFO or a folder holds no settings of the player's, so nothing is kept
+    } else {
+        load.problem = s.error();
+        // A FIFO or a folder holds no settings of the player's, so nothing is kept.
         load.damaged = QFileInfo(settingsFileName).isFile();
+    }
     return load;
 }
 
@@ -219,11 +215,10 @@ std::optional<QString> keepAside(QString& why) {
 
 } // namespace
 
-std::optional<GameSettings> readSettings(QIODevice& device) {
-    const TextFileRead read = readText(device, settingsFileMaxBytes);
-    QString problem;
-    if (!read.text) return std::nullopt;
-    return parseSettings(*read.text, problem);
+Result<GameSettings> readSettings(QIODevice& device) {
+    const auto read = readText(device, settingsFileMaxBytes);
+    if (!read) return read.failure();
+    return parseSettings(*read);
 }
 
 QByteArray settingsText(const GameSettings& s) {
@@ -264,10 +259,6 @@ QByteArray settingsText(const GameSettings& s) {
     return text.toUtf8();
 }
 
-void loadSettings(GameSettings& s) {
-    s = settingsFromFile().settings;
-}
-
 void loadSettings(GameSettings& s, Ui& ui) {
     const SettingsLoad load = settingsFromFile();
     s = load.settings;
@@ -285,7 +276,7 @@ void loadSettings(GameSettings& s, Ui& ui) {
 }
 
 void saveSettings(const GameSettings& s, Ui& ui) {
-    if (const auto why = writeFileAtomically(settingsFileName, settingsText(s)))
-        ui.message(
-            QString("The settings could not be saved to %1: %2").arg(settingsFileName, *why));
+    if (const auto saved = writeFileAtomically(settingsFileName, settingsText(s)); !saved)
+        ui.message(QString("The settings could not be saved to %1: %2")
+                       .arg(settingsFileName, saved.error()));
 }
