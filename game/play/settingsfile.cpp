@@ -158,26 +158,12 @@ Result<GameSettings> parseSettings(const QString& text) {
     return s;
 }
 
-// What velk.INI gave: its settings, or the defaults and why.
-struct SettingsLoad {
-    GameSettings settings;
-    QString problem;      // empty when the file was read or is missing
-    bool damaged = false; // a file of its own that could not be used: worth keeping
-};
-
-SettingsLoad settingsFromFile() {
-    SettingsLoad load;
+// The settings of velk.INI, the defaults when there is none, or why it cannot be used.
+Result<GameSettings> settingsFromFile() {
     const auto read = readTextFile(settingsFileName, settingsFileMaxBytes);
-    if (read.missing()) return load;
-    const Result<GameSettings> s = read ? parseSettings(*read) : read.failure();
-    if (s) {
-        load.settings = *s;
-    } else {
-        load.problem = s.error();
-        // A FIFO or a folder holds no settings of the player's, so nothing is kept.
-        load.damaged = QFileInfo(settingsFileName).isFile();
-    }
-    return load;
+    if (read.missing()) return GameSettings{};
+    if (!read) return read.failure();
+    return parseSettings(*read);
 }
 
 constexpr int damagedNames = 9;
@@ -200,17 +186,13 @@ bool renameNoReplace(const QString& from, const QString& to) {
 }
 
 // Moves an unreadable velk.INI out of the way of the next save, to the first free name, so
-// neither it nor an earlier damaged file is lost. The name it went to, or nothing and why.
-std::optional<QString> keepAside(QString& why) {
+// neither it nor an earlier damaged file is lost. The name it went to, or why not.
+Result<QString> keepAside() {
     for (int n = 1; n <= damagedNames; ++n) {
         if (renameNoReplace(settingsFileName, damagedName(n))) return damagedName(n);
-        if (errno != EEXIST) {
-            why = qt_error_string(errno);
-            return std::nullopt;
-        }
+        if (errno != EEXIST) return Failure{qt_error_string(errno)};
     }
-    why = QString("%1 damaged copies are kept already").arg(damagedNames);
-    return std::nullopt;
+    return Failure{QString("%1 damaged copies are kept already").arg(damagedNames)};
 }
 
 } // namespace
@@ -260,17 +242,17 @@ QByteArray settingsText(const GameSettings& s) {
 }
 
 void loadSettings(GameSettings& s, Ui& ui) {
-    const SettingsLoad load = settingsFromFile();
-    s = load.settings;
-    if (load.problem.isEmpty()) return;
+    const auto load = settingsFromFile();
+    s = load ? *load : GameSettings{};
+    if (load) return;
     QString text = QString("The settings in %1 cannot be read: ").arg(settingsFileName) +
-                   load.problem + crlf + "The game starts with its default settings.";
-    if (load.damaged) {
-        QString why;
-        if (const auto kept = keepAside(why))
+                   load.error() + crlf + "The game starts with its default settings.";
+    // A FIFO or a folder holds no settings of the player's, so nothing is kept.
+    if (QFileInfo(settingsFileName).isFile()) {
+        if (const auto kept = keepAside())
             text += crlf + QString("The file is kept as %1.").arg(*kept);
         else
-            text += crlf + QString("It could not be kept aside: %1.").arg(why);
+            text += crlf + QString("It could not be kept aside: %1.").arg(kept.error());
     }
     ui.message(text);
 }
