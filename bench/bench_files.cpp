@@ -82,6 +82,6 @@ int main(int argc, char** argv) {
 
     GameSettings settings;
     measure("velk.INI save (file, atomic)", 200, [&] { saveSettings(settings, ui); });
-    measure("velk.INI load (file)", 200, [&] { loadSettings(settings); });
+    measure("velk.INI load (file)", 200, [&] { loadSettings(settings, ui); });
     return scratch->animalCount == maxAnimals ? 0 : 1;
 }

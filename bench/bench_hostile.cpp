@@ -7,8 +7,8 @@
 #include "framework/propertybag.h"
 #include "knowledge/animalfile.h"
 #include "play/speech.h"
-#include "widgets/picturebox.h"
 #include "silentui.h"
+#include "widgets/picturebox.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         bag += QString("Key%1=string:value\n").arg(i);
     QElapsedTimer t;
     t.start();
-    const auto loaded = trivia::MemoryPropertyBag::fromText(bag, nullptr, nullptr);
+    const auto loaded = trivia::MemoryPropertyBag::fromText(bag, nullptr);
     report("property bag of 65,536 keys (1.3 MB) read", t,
            QString("%1 keys").arg(loaded ? loaded->keys().size() : -1));
 
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     QBuffer in(&number);
     in.open(QIODevice::ReadOnly);
     t.start();
-    const QString message = readAnimals(in, *kb);
+    const QString message = readAnimals(in, *kb).error();
     report("velk.dat with a number of 10^6 digits", t,
            QString("message of %1 characters").arg(message.size()));
 

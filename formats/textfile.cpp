@@ -35,15 +35,8 @@ QString fromWindows1252(const QByteArray& bytes) {
     return text;
 }
 
-TextFileRead failure(const QString& why, bool missing = false) {
-    TextFileRead r;
-    r.error = why;
-    r.missing = missing;
-    return r;
-}
-
-QString tooLarge(qint64 maxBytes) {
-    return QString("it is larger than %1 bytes").arg(maxBytes);
+Failure tooLarge(qint64 maxBytes) {
+    return {QString("it is larger than %1 bytes").arg(maxBytes)};
 }
 
 QByteArray saveMarkOf(const QByteArray& target) {
@@ -190,13 +183,13 @@ bool isClosedFolder(int error) {
 
 // Writes over the file itself. The old bytes are overwritten only once the new ones are known
 // to fit: what lies past the old end is written first, and a failure cuts it off again.
-std::optional<QString> writeInPlace(const QByteArray& target, const QByteArray& bytes) {
+Result<void> writeInPlace(const QByteArray& target, const QByteArray& bytes) {
     const int fd = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return qt_error_string(errno);
+    if (fd < 0) return Failure{qt_error_string(errno)};
     struct stat old {};
     if (::fstat(fd, &old) != 0 || !S_ISREG(old.st_mode)) {
         ::close(fd);
-        return QString("it is not a regular file");
+        return Failure{"it is not a regular file"};
     }
     // Two programs writing it at once would mix their bytes.
     int error = lockWithin(fd, 10000);
@@ -208,14 +201,14 @@ std::optional<QString> writeInPlace(const QByteArray& target, const QByteArray& 
     if (error == 0) error = writeAll(fd, bytes.constData(), kept, 0);
     if (error == 0 && ::ftruncate(fd, bytes.size()) != 0) error = errno;
     error = syncAndClose(fd, error);
-    if (error == 0) return std::nullopt;
-    return qt_error_string(error);
+    if (error == 0) return {};
+    return Failure{qt_error_string(error)};
 }
 
 // Opens `path` with `flags` and never waits: a FIFO without a writer (or a reader) gives way at
 // once. Anything but a regular file is refused before it is opened, since opening a device
 // may already do something, and checked again once open, in case it was swapped meanwhile.
-int openRegular(const QString& path, int flags, qint64 maxBytes, FileProblem& problem) {
+int openRegular(const QString& path, int flags, qint64 maxBytes, Failure& problem) {
     const QByteArray name = QFile::encodeName(path);
     auto refuse = [&problem](const struct stat& info) {
         if (S_ISDIR(info.st_mode))
@@ -239,7 +232,7 @@ int openRegular(const QString& path, int flags, qint64 maxBytes, FileProblem& pr
     if (::fstat(fd, &info) != 0)
         problem.error = qt_error_string(errno);
     else if (!refuse(info) && info.st_size > maxBytes)
-        problem.error = tooLarge(maxBytes);
+        problem = tooLarge(maxBytes);
     if (problem.error.isEmpty()) return fd;
     ::close(fd);
     return -1;
@@ -259,11 +252,11 @@ std::optional<QByteArray> readBytes(QIODevice& in, qint64 maxBytes) {
     return bytes;
 }
 
-std::optional<QString> writeAtEnd(const QString& path, const QByteArray& bytes, bool emptyFirst) {
-    FileProblem problem;
+Result<void> writeAtEnd(const QString& path, const QByteArray& bytes, bool emptyFirst) {
+    Failure problem;
     const int fd = openRegular(path, O_WRONLY | O_APPEND | O_CREAT,
                                std::numeric_limits<qint64>::max(), problem);
-    if (fd < 0) return problem.error;
+    if (fd < 0) return problem;
     bool written = !emptyFirst || ::ftruncate(fd, 0) == 0;
     for (qsizetype done = 0; written && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
@@ -271,10 +264,10 @@ std::optional<QString> writeAtEnd(const QString& path, const QByteArray& bytes, 
         written = n > 0;
         done += n;
     }
-    std::optional<QString> why;
-    if (!written) why = qt_error_string(errno);
-    if (::close(fd) != 0 && !why) why = qt_error_string(errno);
-    return why;
+    Result<void> done;
+    if (!written) done = Failure{qt_error_string(errno)};
+    if (::close(fd) != 0 && done) done = Failure{qt_error_string(errno)};
+    return done;
 }
 
 } // namespace
@@ -288,72 +281,61 @@ QString decodeText(QByteArray bytes) {
     return fromWindows1252(bytes);
 }
 
-std::optional<FileProblem> openRegularFile(const QString& path, qint64 maxBytes, QFile& file) {
-    FileProblem problem;
+Result<void> openRegularFile(const QString& path, qint64 maxBytes, QFile& file) {
+    Failure problem;
     const int fd = openRegular(path, O_RDONLY, maxBytes, problem);
     if (fd < 0) return problem;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return FileProblem{file.errorString()};
+        return Failure{file.errorString()};
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<FileProblem> regularFileProblem(const QString& path, qint64 maxBytes) {
+Result<void> checkRegularFile(const QString& path, qint64 maxBytes) {
     QFile file;
     return openRegularFile(path, maxBytes, file);
 }
 
-TextFileRead readText(QIODevice& in, qint64 maxBytes) {
+Result<QString> readText(QIODevice& in, qint64 maxBytes) {
     std::optional<QByteArray> bytes = readBytes(in, maxBytes);
-    if (!bytes) return failure(tooLarge(maxBytes));
-    TextFileRead r;
-    r.text = decodeText(*bytes);
-    r.bytes = std::move(*bytes);
-    return r;
+    if (!bytes) return tooLarge(maxBytes);
+    return decodeText(std::move(*bytes));
 }
 
-TextFileRead readTextFile(const QString& path, qint64 maxBytes) {
-    FileRead read = readFileBytes(path, maxBytes);
-    if (!read.bytes) return failure(read.error, read.missing);
-    TextFileRead r;
-    r.text = decodeText(*read.bytes);
-    r.bytes = std::move(*read.bytes);
-    return r;
+Result<QString> readTextFile(const QString& path, qint64 maxBytes) {
+    Result<QByteArray> read = readFileBytes(path, maxBytes);
+    if (!read) return read.failure();
+    return decodeText(std::move(*read));
 }
 
-FileRead readFileBytes(const QString& path, qint64 maxBytes) {
-    FileRead r;
+Result<QByteArray> readFileBytes(const QString& path, qint64 maxBytes) {
     QFile file;
-    if (const auto problem = openRegularFile(path, maxBytes, file)) {
-        r.error = problem->error;
-        r.missing = problem->missing;
-        return r;
-    }
+    if (const auto opened = openRegularFile(path, maxBytes, file); !opened) return opened.failure();
     // The file may have grown since it was opened.
-    r.bytes = readBytes(file, maxBytes);
-    if (!r.bytes) r.error = tooLarge(maxBytes);
-    return r;
+    std::optional<QByteArray> bytes = readBytes(file, maxBytes);
+    if (!bytes) return tooLarge(maxBytes);
+    return std::move(*bytes);
 }
 
-std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes) {
+Result<void> appendToFile(const QString& path, const QByteArray& bytes) {
     return writeAtEnd(path, bytes, false);
 }
 
-std::optional<QString> emptyFile(const QString& path) {
+Result<void> emptyFile(const QString& path) {
     return writeAtEnd(path, {}, true);
 }
 
-std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {
+Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const QByteArray target = followedLinks(path);
     struct stat old {};
     const bool exists = ::stat(target.constData(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) return qt_error_string(EISDIR);
+    if (exists && S_ISDIR(old.st_mode)) return Failure{qt_error_string(EISDIR)};
     // A device or a FIFO, even behind a link, is never replaced by a file.
-    if (exists && !S_ISREG(old.st_mode)) return QString("it is not a regular file");
+    if (exists && !S_ISREG(old.st_mode)) return Failure{"it is not a regular file"};
     // A file made read-only stays as it is.
     if (exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
-        return qt_error_string(errno);
+        return Failure{qt_error_string(errno)};
 
     // The mark stands, locked, for the whole save: should the save be killed, the next start
     // finds the name of the temporary file it may have left.
@@ -363,15 +345,16 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
     // A writable file in a folder where no new file may be made is written in place.
     if (markFd < 0 && isClosedFolder(error)) return writeInPlace(target, bytes);
     if (markFd < 0)
-        return error == EWOULDBLOCK ? QString("another program is saving it")
-                                    : qt_error_string(error);
+        return Failure{error == EWOULDBLOCK ? QString("another program is saving it")
+                                            : qt_error_string(error)};
     // What a killed save of this file left goes before the mark names a new temporary file.
     removeNamedTemporary(markFd, target);
-    std::optional<QString> why;
+    Result<void> saved;
     QByteArray temporary;
     const int fd = newTemporary(markFd, target, temporary, error);
     if (fd < 0) {
-        why = isClosedFolder(error) ? writeInPlace(target, bytes) : qt_error_string(error);
+        saved =
+            isClosedFolder(error) ? writeInPlace(target, bytes) : Failure{qt_error_string(error)};
     } else {
         // The new file keeps the old one's permissions.
         if (exists) ::fchmod(fd, old.st_mode & 07777);
@@ -379,11 +362,11 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
         if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0) error = errno;
         if (error != 0) {
             ::unlink(temporary.constData());
-            why = qt_error_string(error);
+            saved = Failure{qt_error_string(error)};
         }
     }
     releaseMark(mark, markFd);
-    return why;
+    return saved;
 }
 
 int removeSaveLeftovers(const QString& path) {

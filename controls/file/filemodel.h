@@ -2,6 +2,8 @@
 
 #include "framework/interfaces.h"
 
+#include "formats/result.h"
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -30,7 +32,7 @@ public:
 
     // The first three values of a data file: the two names and the picture of the first
     // animal. On failure, nothing and the reason.
-    static std::optional<std::array<QString, 3>> firstRecord(QIODevice& in, QString* error);
+    static Result<std::array<QString, 3>> firstRecord(QIODevice& in);
 
 private:
     QString text1_ = QStringLiteral("Text1");

@@ -82,8 +82,7 @@ QString MemoryPropertyBag::toText(const Guid& clsid) const {
     return text;
 }
 
-std::optional<MemoryPropertyBag> MemoryPropertyBag::fromText(const QString& text, Guid* clsid,
-                                                             QString* error) {
+Result<MemoryPropertyBag> MemoryPropertyBag::fromText(const QString& text, Guid* clsid) {
     MemoryPropertyBag bag;
     Guid cls;
     int lineNo = 0;
@@ -105,31 +104,23 @@ std::optional<MemoryPropertyBag> MemoryPropertyBag::fromText(const QString& text
         if (!v) {
             // A value its kind cannot hold is named by its key, as a control names a value it
             // cannot take.
-            if (error)
-                *error = why.isEmpty()
-                             ? QStringLiteral("line %1 is not \"Key=type:value\"").arg(lineNo)
-                             : QStringLiteral("%1: %2 (line %3)").arg(key, why).arg(lineNo);
-            return std::nullopt;
+            return Failure{why.isEmpty()
+                               ? QStringLiteral("line %1 is not \"Key=type:value\"").arg(lineNo)
+                               : QStringLiteral("%1: %2 (line %3)").arg(key, why).arg(lineNo)};
         }
     }
     if (clsid) *clsid = cls;
     return bag;
 }
 
-bool MemoryPropertyBag::saveFile(const QString& path, const Guid& clsid, QString* error) const {
-    const auto why = writeFileAtomically(path, toText(clsid).toUtf8());
-    if (why && error) *error = *why;
-    return !why;
+Result<void> MemoryPropertyBag::saveFile(const QString& path, const Guid& clsid) const {
+    return writeFileAtomically(path, toText(clsid).toUtf8());
 }
 
-std::optional<MemoryPropertyBag> MemoryPropertyBag::loadFile(const QString& path, Guid* clsid,
-                                                             QString* error) {
-    const TextFileRead read = readTextFile(path, maxFileBytes);
-    if (!read.text) {
-        if (error) *error = read.error;
-        return std::nullopt;
-    }
-    return fromText(*read.text, clsid, error);
+Result<MemoryPropertyBag> MemoryPropertyBag::loadFile(const QString& path, Guid* clsid) {
+    const auto read = readTextFile(path, maxFileBytes);
+    if (!read) return read.failure();
+    return fromText(*read, clsid);
 }
 
 Variant PropertyBagAccess::read(const QString& name, const Variant& defaultValue) {

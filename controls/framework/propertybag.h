@@ -2,6 +2,8 @@
 
 #include "interfaces.h"
 
+#include "formats/result.h"
+
 #include <QHash>
 #include <QList>
 #include <QPair>
@@ -40,11 +42,9 @@ public:
 
     // The bag as a text file: "Class={clsid}", then one "Key=type:value" line per key.
     QString toText(const Guid& clsid) const;
-    static std::optional<MemoryPropertyBag> fromText(const QString& text, Guid* clsid,
-                                                     QString* error);
-    bool saveFile(const QString& path, const Guid& clsid, QString* error) const;
-    static std::optional<MemoryPropertyBag> loadFile(const QString& path, Guid* clsid,
-                                                     QString* error);
+    static Result<MemoryPropertyBag> fromText(const QString& text, Guid* clsid);
+    Result<void> saveFile(const QString& path, const Guid& clsid) const;
+    static Result<MemoryPropertyBag> loadFile(const QString& path, Guid* clsid);
 
 private:
     int indexOf(const QString& name) const;

@@ -121,38 +121,33 @@ QString Registry::defaultPath() {
            QStringLiteral("/trivia-controls/registry");
 }
 
-std::optional<RegistryData> Registry::read(QString* error) const {
-    const TextFileRead read = readTextFile(path_, maxFileBytes);
-    if (read.missing) return RegistryData();
-    if (!read.text) {
-        if (error) *error = read.error;
-        return std::nullopt;
-    }
-    return RegistryData::parse(read.bytes);
+Result<RegistryData> Registry::read() const {
+    // As bytes: a key nobody changes is written back as it was read.
+    const auto read = readFileBytes(path_, maxFileBytes);
+    if (read.missing()) return RegistryData();
+    if (!read) return read.failure();
+    return RegistryData::parse(*read);
 }
 
-bool Registry::update(const std::function<void(RegistryData&)>& change, QString* error) {
+Result<void> Registry::update(const std::function<void(RegistryData&)>& change) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QLockFile lock(path_ + QStringLiteral(".lock"));
     // A lock left by a program killed before it could write its name into it is taken as
     // stale well before a registration gives up waiting.
     lock.setStaleLockTime(staleLockMs);
-    if (!lock.tryLock(lockWaitMs)) {
-        if (error) *error = QStringLiteral("the registry is locked by another program");
-        return false;
-    }
+    if (!lock.tryLock(lockWaitMs))
+        return Failure{QStringLiteral("the registry is locked by another program")};
     // Under the lock no save is under way: a temporary file beside the registry is a leftover.
     removeSaveLeftovers(path_);
-    auto data = read(error);
-    if (!data) return false;
+    auto data = read();
+    if (!data) return data.failure();
     const QByteArray before = data->toBytes();
     change(*data);
     const QByteArray after = data->toBytes();
-    if (after == before) return true;
-    if (after.isEmpty()) return QFile::remove(path_);
-    const auto why = writeFileAtomically(path_, after);
-    if (why && error) *error = *why;
-    return !why;
+    if (after == before) return {};
+    if (after.isEmpty() && !QFile::remove(path_)) return Failure{};
+    if (after.isEmpty()) return {};
+    return writeFileAtomically(path_, after);
 }
 
 } // namespace trivia

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/result.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -60,9 +62,9 @@ public:
     static QString defaultPath();
 
     const QString& path() const { return path_; }
-    std::optional<RegistryData> read(QString* error = nullptr) const;
+    Result<RegistryData> read() const;
     // Reads, changes and writes back under the lock; a registry left empty is removed.
-    bool update(const std::function<void(RegistryData&)>& change, QString* error = nullptr);
+    Result<void> update(const std::function<void(RegistryData&)>& change);
 
 private:
     QString path_;

@@ -104,14 +104,14 @@ HResult updateRegistration(const ServerDesc& d, bool add) noexcept {
         if (!t) return SELFREG_E_TYPELIB;
         const auto keys = registrationKeys(*t, modulePath());
         Registry reg(Registry::defaultPath());
-        const bool ok = reg.update([&](RegistryData& data) {
+        const auto updated = reg.update([&](RegistryData& data) {
             for (const auto& k : keys)
                 if (add)
                     data.setKey(k);
                 else
                     data.removeKey(k.path);
         });
-        return ok ? S_OK : SELFREG_E_CLASS;
+        return updated ? S_OK : SELFREG_E_CLASS;
     });
 }
 

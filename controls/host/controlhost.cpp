@@ -189,14 +189,19 @@ bool ControlHost::save(const QString& path, QString* error) const {
         if (error) *error = resultText(r);
         return false;
     }
-    return bag.saveFile(path, current_.clsid, error);
+    const auto saved = bag.saveFile(path, current_.clsid);
+    if (!saved && error) *error = saved.error();
+    return bool(saved);
 }
 
 bool ControlHost::load(const QString& path, const RegistryData& registry, QWidget* container,
                        QString* error) {
     Guid clsid;
-    const auto bag = MemoryPropertyBag::loadFile(path, &clsid, error);
-    if (!bag) return false;
+    auto bag = MemoryPropertyBag::loadFile(path, &clsid);
+    if (!bag) {
+        if (error) *error = bag.error();
+        return false;
+    }
     for (const auto& c : registeredControls(registry))
         if (c.clsid == clsid) return create(c, container, &*bag, error);
     if (error)

@@ -167,9 +167,8 @@ QString HostWindow::libraryBesideProgram() {
 
 void HostWindow::refreshControls() {
     controls_->clear();
-    QString error;
-    const auto data = registry().read(&error);
-    if (!data) report(QStringLiteral("The registry cannot be read: ") + error);
+    const auto data = registry().read();
+    if (!data) report(QStringLiteral("The registry cannot be read: ") + data.error());
     for (const auto& c : data ? registeredControls(*data) : QList<RegisteredControl>()) {
         auto* item = new QListWidgetItem(c.progId + QChar('\n') + c.library, controls_);
         item->setData(Qt::UserRole, c.progId);
@@ -219,8 +218,8 @@ bool HostWindow::saveTo(const QString& path) {
 }
 
 bool HostWindow::loadFrom(const QString& path) {
-    QString error;
-    const auto data = registry().read(&error);
+    const auto data = registry().read();
+    QString error = data.error();
     const bool ok = data && host_.load(path, *data, container_, &error);
     if (ok) host_.widget()->move(12, 12);
     report(ok ? QStringLiteral("Loaded from ") + path : QStringLiteral("Not loaded: ") + error);

@@ -44,7 +44,7 @@ void storeAnimalList(ProgramState& state) {
     const QByteArray bytes =
         animalListText(state.knowledge, state.settings.minDifficulty, state.settings.maxDifficulty)
             .toUtf8();
-    if (const auto why = writeFileAtomically(animalListFileName, bytes))
-        state.ui.message(
-            QString("The animal list could not be stored in %1: %2").arg(animalListFileName, *why));
+    if (const auto stored = writeFileAtomically(animalListFileName, bytes); !stored)
+        state.ui.message(QString("The animal list could not be stored in %1: %2")
+                             .arg(animalListFileName, stored.error()));
 }

@@ -51,8 +51,8 @@ bool readRecord(ValueReader& in, AnimalRecord& a) {
     return true;
 }
 
-QString lastItem(const QString& why, int count, const QString& name) {
-    return why + crlf + "last item " + QString::number(count) + " " + shortened(name);
+Failure lastItem(const QString& why, int count, const QString& name) {
+    return {why + crlf + "last item " + QString::number(count) + " " + shortened(name)};
 }
 
 // The widest record the writer can make of what the reader accepts: three quoted texts of
@@ -60,7 +60,7 @@ QString lastItem(const QString& why, int count, const QString& name) {
 constexpr qint64 widestRecord = 3 * (3 * ValueReader::maxValueLength + 3) + 14 * 12 + 2;
 static_assert(maxAnimals * widestRecord < animalFileMaxBytes);
 
-QString readAnimalText(const QString& text, Knowledge& kb) {
+Result<void> readAnimalText(const QString& text, Knowledge& kb) {
     ValueReader reader(text);
     // Records go to a scratch table first: a bad file never leaves half an animal behind.
     auto scratch = std::make_unique<std::array<AnimalRecord, maxAnimals + 1>>();
@@ -84,17 +84,16 @@ QString quoted(const QString& s) {
     return '"' + s + '"';
 }
 
-// The whole file for animals 1..animalCount, or nothing with the reason in `problem`.
-std::optional<QByteArray> animalText(const Knowledge& kb, QString& problem) {
+// The whole file for animals 1..animalCount, or why it cannot be written.
+Result<QByteArray> animalText(const Knowledge& kb) {
     QString text;
     for (int i = 1; i <= kb.animalCount; ++i) {
         const AnimalRecord& a = kb.animals[i];
         for (const QString& s : {a.name, a.fullName, a.picture})
-            if (s.contains('"')) {
-                problem = QString("Animal %1 cannot be stored: the text %2 holds a double quote")
-                              .arg(QString::number(i), shortened(s));
-                return std::nullopt;
-            }
+            if (s.contains('"'))
+                return Failure{
+                    QString("Animal %1 cannot be stored: the text %2 holds a double quote")
+                        .arg(QString::number(i), shortened(s))};
         QStringList values{quoted(a.name),
                            quoted(a.fullName),
                            quoted(a.picture),
@@ -113,36 +112,32 @@ std::optional<QByteArray> animalText(const Knowledge& kb, QString& problem) {
 
 } // namespace
 
-QString readAnimals(QIODevice& in, Knowledge& kb) {
-    const TextFileRead read = readText(in, animalFileMaxBytes);
-    if (!read.text) return lastItem("The animals cannot be read: " + read.error, 0, {});
-    return readAnimalText(*read.text, kb);
+Result<void> readAnimals(QIODevice& in, Knowledge& kb) {
+    const auto read = readText(in, animalFileMaxBytes);
+    if (!read) return lastItem("The animals cannot be read: " + read.error(), 0, {});
+    return readAnimalText(*read, kb);
 }
 
-QString writeAnimals(QIODevice& out, const Knowledge& kb) {
-    QString problem;
-    const auto bytes = animalText(kb, problem);
-    if (!bytes) return problem;
-    if (out.write(*bytes) != bytes->size()) return out.errorString();
+Result<void> writeAnimals(QIODevice& out, const Knowledge& kb) {
+    const auto bytes = animalText(kb);
+    if (!bytes) return bytes.failure();
+    if (out.write(*bytes) != bytes->size()) return Failure{out.errorString()};
     return {};
 }
 
 void loadAnimals(Knowledge& kb, Ui& ui, const QString& fileName) {
-    const TextFileRead read = readTextFile(fileName, animalFileMaxBytes);
-    const QString problem = read.text
-                                ? readAnimalText(*read.text, kb)
-                                : lastItem("Cannot read " + fileName + ": " + read.error, 0, {});
-    if (!problem.isEmpty()) ui.message(problem);
+    const auto read = readTextFile(fileName, animalFileMaxBytes);
+    const auto loaded = read ? readAnimalText(*read, kb)
+                             : lastItem("Cannot read " + fileName + ": " + read.error(), 0, {});
+    if (!loaded) ui.message(loaded.error());
 }
 
 void saveAnimals(const Knowledge& kb, Ui& ui, const QString& fileName) {
-    QString problem;
-    const auto bytes = animalText(kb, problem);
-    if (bytes)
-        if (const auto why = writeFileAtomically(fileName, *bytes))
-            problem = "Cannot write " + fileName + ": " + *why;
-    if (!problem.isEmpty()) {
-        ui.message(problem);
+    const auto bytes = animalText(kb);
+    Result<void> saved = bytes ? writeFileAtomically(fileName, *bytes) : bytes.failure();
+    if (bytes && !saved) saved = Failure{"Cannot write " + fileName + ": " + saved.error()};
+    if (!saved) {
+        ui.message(saved.error());
         return;
     }
     const int n = kb.animalCount;

@@ -24,11 +24,12 @@ QString copyIfMissing(const GameFolders& folders, const QString& name) {
     const QString source = QDir(folders.delivered).filePath(name);
     if (QFileInfo::exists(target) || !QFileInfo::exists(source)) return {};
     // Read as the game reads it later: what it would refuse then is not copied now.
-    const FileRead read = readFileBytes(source, std::max(animalFileMaxBytes, settingsFileMaxBytes));
-    std::optional<QString> why = read.bytes ? writeFileAtomically(target, *read.bytes) : read.error;
-    if (!why && !QFile::setPermissions(target, ownCopy)) why = "its permissions could not be set";
-    if (!why) return {};
-    return QString("%1 could not be copied to %2: %3").arg(source, folders.work, *why);
+    const auto read = readFileBytes(source, std::max(animalFileMaxBytes, settingsFileMaxBytes));
+    Result<void> copied = read ? writeFileAtomically(target, *read) : read.failure();
+    if (copied && !QFile::setPermissions(target, ownCopy))
+        copied = Failure{"its permissions could not be set"};
+    if (copied) return {};
+    return QString("%1 could not be copied to %2: %3").arg(source, folders.work, copied.error());
 }
 
 } // namespace

@@ -146,42 +146,24 @@ bool isText(const QString& text) {
 
 // The settings of a file, or nothing when it cannot be read at all: not text, ending early,
 // or hardly a number where the numbers belong.
-std::optional<GameSettings> parseSettings(const QString& text, QString& problem) {
-    if (!isText(text)) {
-        problem = "it is not a text file";
-        return std::nullopt;
-    }
+Result<GameSettings> parseSettings(const QString& text) {
+    if (!isText(text)) return Failure{"it is not a text file"};
     SettingsReader in(text);
     GameSettings s;
     readFirstLines(in, s);
     readWindowsAndTypes(in, s);
-    problem = in.error();
+    QString problem = in.error();
     if (problem.isEmpty() && !in.mostlyRead()) problem = "most of its values cannot be read";
-    if (!problem.isEmpty()) return std::nullopt;
+    if (!problem.isEmpty()) return Failure{problem};
     return s;
 }
 
-// What velk.INI gave: its settings, or the defaults and why.
-struct SettingsLoad {
-    GameSettings settings;
-    QString problem;      // empty when the file was read or is missing
-    bool damaged = false; // a file of its own that could not be used: worth keeping
-};
-
-SettingsLoad settingsFromFile() {
-    SettingsLoad load;
-    const TextFileRead read = readTextFile(settingsFileName, settingsFileMaxBytes);
-    if (read.missing) return load;
-    std::optional<GameSettings> s;
-    if (read.text)
-        s = parseSettings(*read.text, load.problem);
-    else
-        load.problem = read.error;
-    if (s)
-        load.settings = *s;
-    else // a FIFO or a folder holds no settings of the player's, so nothing is kept
-        load.damaged = QFileInfo(settingsFileName).isFile();
-    return load;
+// The settings of velk.INI, the defaults when there is none, or why it cannot be used.
+Result<GameSettings> settingsFromFile() {
+    const auto read = readTextFile(settingsFileName, settingsFileMaxBytes);
+    if (read.missing()) return GameSettings{};
+    if (!read) return read.failure();
+    return parseSettings(*read);
 }
 
 constexpr int damagedNames = 9;
@@ -204,26 +186,21 @@ bool renameNoReplace(const QString& from, const QString& to) {
 }
 
 // Moves an unreadable velk.INI out of the way of the next save, to the first free name, so
-// neither it nor an earlier damaged file is lost. The name it went to, or nothing and why.
-std::optional<QString> keepAside(QString& why) {
+// neither it nor an earlier damaged file is lost. The name it went to, or why not.
+Result<QString> keepAside() {
     for (int n = 1; n <= damagedNames; ++n) {
         if (renameNoReplace(settingsFileName, damagedName(n))) return damagedName(n);
-        if (errno != EEXIST) {
-            why = qt_error_string(errno);
-            return std::nullopt;
-        }
+        if (errno != EEXIST) return Failure{qt_error_string(errno)};
     }
-    why = QString("%1 damaged copies are kept already").arg(damagedNames);
-    return std::nullopt;
+    return Failure{QString("%1 damaged copies are kept already").arg(damagedNames)};
 }
 
 } // namespace
 
-std::optional<GameSettings> readSettings(QIODevice& device) {
-    const TextFileRead read = readText(device, settingsFileMaxBytes);
-    QString problem;
-    if (!read.text) return std::nullopt;
-    return parseSettings(*read.text, problem);
+Result<GameSettings> readSettings(QIODevice& device) {
+    const auto read = readText(device, settingsFileMaxBytes);
+    if (!read) return read.failure();
+    return parseSettings(*read);
 }
 
 QByteArray settingsText(const GameSettings& s) {
@@ -264,28 +241,24 @@ QByteArray settingsText(const GameSettings& s) {
     return text.toUtf8();
 }
 
-void loadSettings(GameSettings& s) {
-    s = settingsFromFile().settings;
-}
-
 void loadSettings(GameSettings& s, Ui& ui) {
-    const SettingsLoad load = settingsFromFile();
-    s = load.settings;
-    if (load.problem.isEmpty()) return;
+    const auto load = settingsFromFile();
+    s = load ? *load : GameSettings{};
+    if (load) return;
     QString text = QString("The settings in %1 cannot be read: ").arg(settingsFileName) +
-                   load.problem + crlf + "The game starts with its default settings.";
-    if (load.damaged) {
-        QString why;
-        if (const auto kept = keepAside(why))
+                   load.error() + crlf + "The game starts with its default settings.";
+    // A FIFO or a folder holds no settings of the player's, so nothing is kept.
+    if (QFileInfo(settingsFileName).isFile()) {
+        if (const auto kept = keepAside())
             text += crlf + QString("The file is kept as %1.").arg(*kept);
         else
-            text += crlf + QString("It could not be kept aside: %1.").arg(why);
+            text += crlf + QString("It could not be kept aside: %1.").arg(kept.error());
     }
     ui.message(text);
 }
 
 void saveSettings(const GameSettings& s, Ui& ui) {
-    if (const auto why = writeFileAtomically(settingsFileName, settingsText(s)))
-        ui.message(
-            QString("The settings could not be saved to %1: %2").arg(settingsFileName, *why));
+    if (const auto saved = writeFileAtomically(settingsFileName, settingsText(s)); !saved)
+        ui.message(QString("The settings could not be saved to %1: %2")
+                       .arg(settingsFileName, saved.error()));
 }

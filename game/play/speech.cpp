@@ -19,8 +19,8 @@ constexpr qint64 playerFileMaxBytes = 64 * 1024;
 // device, a file of megabytes) is neither read nor replaced: it may be something the player
 // wants back, and the choice then lasts for the run.
 bool usable(const QString& fileName) {
-    const auto problem = regularFileProblem(fileName, playerFileMaxBytes);
-    return !problem || problem->missing;
+    const auto checked = checkRegularFile(fileName, playerFileMaxBytes);
+    return checked || checked.missing();
 }
 
 // "GREAT WHITE SHARK" is three words, not letters to spell.
@@ -140,13 +140,13 @@ void Speech::store() {
     if (file_.isEmpty()) return;
     // Through the game's own writer: QSettings, on a full disk, empties the file and reports
     // success. A file that is there but cannot be read is left as it is.
-    const TextFileRead old = readTextFile(file_, playerFileMaxBytes);
+    const Result<QString> old = readTextFile(file_, playerFileMaxBytes);
     bool kept = false;
-    if (old.text || old.missing) {
+    if (old || old.missing()) {
         QDir().mkpath(QFileInfo(file_).absolutePath());
         const QString text =
-            withGeneralValue(old.text.value_or(QString()), readAloudKey, on_ ? "true" : "false");
-        kept = !writeFileAtomically(file_, text.toUtf8());
+            withGeneralValue(old ? *old : QString(), readAloudKey, on_ ? "true" : "false");
+        kept = bool(writeFileAtomically(file_, text.toUtf8()));
     }
     if (!kept)
         ui_.message("The choice to read aloud could not be kept in " +

@@ -32,7 +32,7 @@ bool sensibleSize(QSize size) {
 QPixmap readPicture(const QString& fileName, QSize size, qreal ratio) {
     if (fileName.isEmpty() || size.isEmpty()) return {};
     QFile file;
-    if (openRegularFile(fileName, pictureMaxBytes, file)) return {};
+    if (!openRegularFile(fileName, pictureMaxBytes, file)) return {};
     QImageReader::setAllocationLimit(decodeMaxMegabytes);
     // The name's ending tells the decoder, as it would for the name itself.
     QImageReader reader(&file, QFileInfo(fileName).suffix().toLower().toLatin1());

@@ -25,14 +25,14 @@ QString cannotOpen(const QString& fileName, const QString& why) {
 } // namespace
 
 QString TextWindow::problem(const QString& fileName) {
-    const auto problem = regularFileProblem(fileName, textMaxBytes);
-    return problem ? cannotOpen(fileName, problem->error) : QString();
+    const auto checked = checkRegularFile(fileName, textMaxBytes);
+    return checked ? QString() : cannotOpen(fileName, checked.error());
 }
 
 QString TextWindow::open(const QString& fileName, QWidget* parent) {
-    const TextFileRead read = readTextFile(fileName, textMaxBytes);
-    if (!read.text) return cannotOpen(fileName, read.error);
-    auto* window = new TextWindow(fileName, *read.text, parent);
+    const auto read = readTextFile(fileName, textMaxBytes);
+    if (!read) return cannotOpen(fileName, read.error());
+    auto* window = new TextWindow(fileName, *read, parent);
     window->show();
     window->raise();
     window->activateWindow();

@@ -90,11 +90,10 @@ private slots:
             QByteArray bytes = file.bytes;
             QBuffer in(&bytes);
             in.open(QIODevice::ReadOnly);
-            QString error;
-            const auto record = FileModel::firstRecord(in, &error);
-            QVERIFY2(record.has_value() != file.refused, file.tag);
+            const auto record = FileModel::firstRecord(in);
+            QVERIFY2(bool(record) != file.refused, file.tag);
             if (!record) {
-                QVERIFY2(error.startsWith("velk.dat cannot be read: "), file.tag);
+                QVERIFY2(record.error().startsWith("velk.dat cannot be read: "), file.tag);
                 continue;
             }
             QVERIFY2((*record)[0] == file.name, file.tag);

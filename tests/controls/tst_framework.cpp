@@ -132,9 +132,9 @@ private slots:
         bag.Write("Enabled", Variant(true));
         const Guid cls = guid("{98EA3F4B-2884-4DBB-9BCD-30B827A7D779}");
         const QString path = dir.filePath("x.bag");
-        QVERIFY(bag.saveFile(path, cls, nullptr));
+        QVERIFY(bag.saveFile(path, cls));
         Guid read;
-        const auto back = MemoryPropertyBag::loadFile(path, &read, nullptr);
+        const auto back = MemoryPropertyBag::loadFile(path, &read);
         QVERIFY(back);
         QCOMPARE(read, cls);
         QCOMPARE(back->keys(), bag.keys());
@@ -160,11 +160,10 @@ private slots:
         QFETCH(QString, line);
         QFETCH(Variant, value);
         QFETCH(QString, refusal);
-        QString error;
         const auto bag = MemoryPropertyBag::fromText(
-            "Class={98EA3F4B-2884-4DBB-9BCD-30B827A7D779}\n" + line + "\n", nullptr, &error);
-        QCOMPARE(error, refusal);
-        QCOMPARE(bag.has_value(), refusal.isEmpty());
+            "Class={98EA3F4B-2884-4DBB-9BCD-30B827A7D779}\n" + line + "\n", nullptr);
+        QCOMPARE(bag.error(), refusal);
+        QCOMPARE(bool(bag), refusal.isEmpty());
         if (bag) QCOMPARE(bag->value(line.section('=', 0, 0)), value);
     }
 
@@ -252,13 +251,8 @@ private slots:
         leftover.write("[K]\na=old\n");
         leftover.close();
 
-        QString error;
-        QVERIFY2(reg.update(
-                     [](RegistryData& d) {
-                         d.setKey({"K", {{"a", "1"}}});
-                     },
-                     &error),
-                 qPrintable(error));
+        const auto updated = reg.update([](RegistryData& d) { d.setKey({"K", {{"a", "1"}}}); });
+        QVERIFY2(updated, qPrintable(updated.error()));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"registry"});
     }
 
@@ -266,9 +260,9 @@ private slots:
         QTemporaryDir dir;
         Registry reg(dir.filePath("registry"));
         QCOMPARE(::mkfifo(QFile::encodeName(reg.path()).constData(), 0600), 0);
-        QString error;
-        QVERIFY(!reg.read(&error));
-        QCOMPARE(error, QStringLiteral("it is not a regular file"));
+        const auto read = reg.read();
+        QVERIFY(!read);
+        QCOMPARE(read.error(), QStringLiteral("it is not a regular file"));
     }
 
     void typeLibRefusals_data() {

@@ -22,7 +22,7 @@ inline std::unique_ptr<Knowledge> knowledgeFrom(const QByteArray& text, QString*
     QBuffer buffer;
     buffer.setData(text);
     buffer.open(QIODevice::ReadOnly);
-    *problem = readAnimals(buffer, *kb);
+    *problem = readAnimals(buffer, *kb).error();
     return kb;
 }
 

@@ -12,7 +12,8 @@ GameSettings settingsIn(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return readSettings(buffer).value_or(GameSettings{});
+    const auto read = readSettings(buffer);
+    return read ? *read : GameSettings{};
 }
 
 } // namespace

@@ -77,7 +77,7 @@ GameSettings settingsOf(int generation) {
     return s;
 }
 
-bool saveRegistry(int generation) {
+Result<void> saveRegistry(int generation) {
     return Registry(registryName).update([generation](RegistryData& d) {
         d.setKey({registryPath,
                   {{"generation", QString::number(generation)},

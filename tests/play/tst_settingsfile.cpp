@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(GameSettings)
 
 namespace {
 
-std::optional<GameSettings> readFrom(const QByteArray& bytes) {
+Result<GameSettings> readFrom(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -156,8 +156,9 @@ void TestSettingsFile::unreadablePartsGiveDefaults() {
     QFETCH(GameSettings, expected);
     TestFolder folder;
     folder.write(settingsFileName, bytes);
+    RecordingUi ui;
     GameSettings s = distinctSettings();
-    loadSettings(s);
+    loadSettings(s, ui);
     QCOMPARE(s, expected);
 }
 
@@ -312,16 +313,16 @@ void TestSettingsFile::filesThatCannotBeReadAreReported() {
 
 void TestSettingsFile::missingFileGivesDefaultsAndSaveWritesItWhole() {
     TestFolder folder;
+    RecordingUi ui;
     GameSettings s = distinctSettings();
-    loadSettings(s);
+    loadSettings(s, ui);
     QCOMPARE(s, GameSettings{});
 
-    RecordingUi ui;
     s.questionCount = 7;
     saveSettings(s, ui);
     QVERIFY(ui.messages.isEmpty());
     GameSettings back;
-    loadSettings(back);
+    loadSettings(back, ui);
     QCOMPARE(back, s);
     QCOMPARE(folder.read(settingsFileName).count("\r\n"), 23);
 }

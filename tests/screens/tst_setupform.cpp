@@ -337,7 +337,7 @@ void TestSetupForm::onlineQuestionsAndEditor() {
     QVERIFY(o.form->isVisible());
     o.form->close();
     GameSettings saved;
-    loadSettings(saved);
+    loadSettings(saved, o.ui);
     QCOMPARE(saved.logLevel, 2);
 }
 

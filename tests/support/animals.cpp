@@ -28,5 +28,5 @@ void fill(Knowledge& kb, const QList<AnimalRecord>& animals) {
 bool loadDelivered(Knowledge& kb) {
     QFile file(QStringLiteral(VELK_DATA_DIR "/velk.dat"));
     if (!file.open(QIODevice::ReadOnly)) return false;
-    return readAnimals(file, kb).isEmpty() && kb.animalCount > 0;
+    return readAnimals(file, kb) && kb.animalCount > 0;
 }
