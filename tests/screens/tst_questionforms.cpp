@@ -40,12 +40,7 @@ void pressByScreenReader(QWidget* w) {
 // Five animals far apart, five mammals more, and their pictures in a fresh program folder.
 struct Table {
     Table() {
-        QList<AnimalRecord> animals{beast("Lion", 1, 0, 1, 1, {1}), beast("Owl", 1, 1, 5, 1, {4}),
-                                    beast("Frog", 1, 3, 7, 2, {6}),
-                                    beast("Cow", 1, 0, 3, 0, {1, 4}),
-                                    beast("Ant", 1, 4, 9, 3, {0})};
-        for (int i = 0; i < 5; ++i)
-            animals << beast(QString("Mouse%1").arg(i), 1, 0, 4, 0, {4});
+        const QList<AnimalRecord> animals = fiveApartFiveMice();
         fill(state.knowledge, animals);
         buildCategoryTables(state.knowledge.tables, 1);
         QDir().mkpath("pictures");

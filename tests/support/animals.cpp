@@ -19,6 +19,15 @@ AnimalRecord beast(const QString& name, int difficulty, int cls, int family, int
     return a;
 }
 
+QList<AnimalRecord> fiveApartFiveMice() {
+    QList<AnimalRecord> animals{beast("Lion", 1, 0, 1, 1, {1}), beast("Owl", 1, 1, 5, 1, {4}),
+                                beast("Frog", 1, 3, 7, 2, {6}), beast("Cow", 1, 0, 3, 0, {1, 4}),
+                                beast("Ant", 1, 4, 9, 3, {0})};
+    for (int i = 0; i < 5; ++i)
+        animals << beast(QString("Mouse%1").arg(i), 1, 0, 4, 0, {4});
+    return animals;
+}
+
 void fill(Knowledge& kb, const QList<AnimalRecord>& animals) {
     for (int i = 0; i < animals.size(); ++i)
         kb.animals[size_t(i + 1)] = animals[i];

@@ -11,6 +11,9 @@
 AnimalRecord beast(const QString& name, int difficulty, int cls, int family, int eater,
                    std::initializer_list<int> biomes = {1});
 
+// Five animals far apart in every category, then five mice: enough for every kind of question.
+QList<AnimalRecord> fiveApartFiveMice();
+
 // Puts the animals into slots 1.. and sets the count.
 void fill(Knowledge& kb, const QList<AnimalRecord>& animals);
 
