@@ -25,6 +25,8 @@ test: deps
 	cmake -S . -B $(TESTBUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVELK_SANITIZE=ON \
 		-DVELK_WERROR=$(VELK_WERROR)
 	cmake --build $(TESTBUILD) -j $(JOBS)
+	# The benchmarks are built too, though not run, so a change that breaks them shows here.
+	cmake --build $(TESTBUILD) --target benchmarks -j $(JOBS)
 	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # A Debian package of the game, the control library and its host, in $(BUILD)/. The tests

@@ -67,7 +67,7 @@ void worstDraw() {
     kb->animalCount = maxAnimals;
     const DifficultyWindow empty{4, 4};
     for (int qtype : {3, 5, 7}) {
-        kb->questionType = int16_t(qtype);
+        kb->questionType = questionTypeFromNumber(qtype);
         kb->chosen = {1, 2, 3, 4, 5, 0};
         int16_t result = 0;
         const double ms =
@@ -92,7 +92,7 @@ public:
 };
 
 template <class Form> void openAndAnswer(ProgramState& state, int qtype, bool answer) {
-    state.knowledge.questionType = int16_t(qtype);
+    state.knowledge.questionType = questionTypeFromNumber(qtype);
     Form form(state);
     form.show();
     QApplication::processEvents();

@@ -7,6 +7,7 @@
 #include "framework/propertybag.h"
 #include "knowledge/animalfile.h"
 #include "play/speech.h"
+#include "hostilepicture.h"
 #include "silentui.h"
 #include "widgets/picturebox.h"
 
@@ -92,17 +93,7 @@ int main(int argc, char** argv) {
     report("player.ini of 200 MB at start", t, speech.on() ? "read" : "left unread");
 
     // A small picture whose header claims 60000 x 60000 pixels, with Qt's own limit lifted.
-    QImage small(24, 16, QImage::Format_RGB32);
-    small.fill(Qt::darkGreen);
-    QByteArray jpeg;
-    QBuffer out(&jpeg);
-    out.open(QIODevice::WriteOnly);
-    small.save(&out, "JPG");
-    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
-    for (qsizetype at : {frame + 5, frame + 7}) {
-        jpeg[at] = char(60000 >> 8);
-        jpeg[at + 1] = char(60000 & 0xFF);
-    }
+    const QByteArray jpeg = hugePicture();
     {
         QFile picture("huge.jpg");
         picture.open(QIODevice::WriteOnly);

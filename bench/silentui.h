@@ -8,7 +8,7 @@ public:
     void message(const QString&) override { ++messages; }
     bool confirm(const QString&, const QString&) override { return true; }
     void openTextViewer(const QString&) override {}
-    void showQuestion(int) override {}
+    void showQuestion(QuestionType) override {}
     void showSetup() override {}
     void showScoreBoard(const QString&, const QString&) override {}
     void showAnimalEditor() override {}

@@ -5,6 +5,7 @@
 #include "app/formsui.h"
 #include "widgets/picturebox.h"
 #include "widgets/textwindow.h"
+#include "hostilepicture.h"
 #include "testfolder.h"
 
 #include <QApplication>
@@ -30,27 +31,6 @@ public:
     void message(const QString& text) override { messages << text; }
     QStringList messages;
 };
-
-QByteArray smallPicture() {
-    QImage image(24, 16, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
-
-// A picture of a few hundred bytes whose header claims 60000 × 60000 pixels.
-QByteArray hugePicture() {
-    QByteArray bytes = smallPicture();
-    const qsizetype frame = bytes.indexOf("\xFF\xC0");
-    for (qsizetype at : {frame + 5, frame + 7}) {
-        bytes[at] = char(60000 >> 8);
-        bytes[at + 1] = char(60000 & 0xFF);
-    }
-    return bytes;
-}
 
 // What the file is, to see that a reader left it as it was.
 QString kindOf(const QString& path) {
