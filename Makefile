@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # `make run` and `make test` do all the set-up on a fresh Debian 12 machine.
 BUILD      ?= build
 TESTBUILD  ?= build-asan

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading and writing a full database (400 animals) and the settings file, in memory and
 // through the real files, as start-up and the editor do. Prints the median of many runs.
 #include "knowledge/animalfile.h"

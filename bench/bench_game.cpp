@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game's own costs: the slowest drawing of an animal, opening a question screen with its
 // pictures, and the memory of a long game. Run from the build folder: the screens read the
 // delivered animals and pictures from build/bin.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hostile files: how long and how much memory the readers take for what was once slow or
 // huge. A property bag of 65,536 keys (once 28 s), a 300 MB velk.dat (once 0.94 GB and 5 s),
 // a value of a million digits in a message (once a box 32,767 px high), a 200 MB player.ini

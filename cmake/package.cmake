@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # `make package`: a Debian package of everything `cmake --install` puts in place. Its
 # dependencies are read from the binaries by dpkg-shlibdeps; the Qt plugins a program loads
 # at run time are not seen there and are named by hand.

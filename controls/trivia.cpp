@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The trivia control library: its description of itself and its four exports.
 
 #include "file/ctlfile.h"

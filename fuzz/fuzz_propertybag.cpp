@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Property bag files: whatever loads saves to a text that loads to the same keys and saves
 // to the same text again.
 #include "check.h"

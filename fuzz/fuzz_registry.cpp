@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The control registry: bytes nobody changed come back byte for byte, and a changed or
 // removed key reads back as changed or removed, every copy of it.
 #include "check.h"

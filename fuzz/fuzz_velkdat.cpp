@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // velk.dat: whatever loads can be saved, and what is saved loads back to the same animals.
 #include "check.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // velk.INI: whatever loads lies within the fields' ranges, and saves so that it reads back
 // to the same settings.
 #include "check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Runs every file of the given corpus folders once through a fuzz target, with the normal
 // compiler and the sanitizers: a case that once failed never comes back unnoticed.
 #include <cstdint>

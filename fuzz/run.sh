@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # make fuzz: installs clang and libFuzzer, builds the fuzz targets and runs each for a set
 # time on a working copy of its corpus. Failing inputs land in fuzz/corpus/<target>/ so that
 # `make test` replays them from then on; FUZZ_MERGE=1 also adds the inputs that reach new code.

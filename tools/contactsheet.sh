@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Makes contact sheets of every animal picture with its full name (and plain name) under
 # it, so a person can check that each picture shows the animal its name says.
 #   tools/contactsheet.sh [OUTPUT_PREFIX]     default: ./contactsheet  ->  contactsheet-1.png ...

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Copies the delivered data into the program folder. The two files the program itself
 # rewrites (settings and animals) are only replaced when the delivered copy is newer, so a
 # rebuild never throws away what a player saved.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what building, running and testing need on a fresh Debian 12 machine.
 # Does nothing when everything is already there.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Draws the game's icon, the lion of the main menu on the menu's sky and grass.
 
     tools/makeicon.py --fluent DIR OUT_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Draws every picture delivered beside the game from freely licensed art.
 
     tools/makepictures.py --fluent DIR --game-icons DIR --openmoji DIR \

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Regenerates every picture in data/ (animals, dragons, menu) from the art sets named in
 # tools/pictures.tsv: Fluent Emoji, game-icons.net and OpenMoji from npm, Openclipart and the
 # Tux Paint stamps from Debian's packages. Fetches all five into a temporary folder; needs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The property and method panel of trivia-host, and its status line.
 
 #include "hostwindow.h"

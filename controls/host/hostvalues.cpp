@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a person types into trivia-host, turned into values for a control's properties.
 
 #include "hostwindow.h"

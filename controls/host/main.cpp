@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // trivia-host: a container in which a person tries the controls of a registered library.
 // `trivia-host --help` lists the options; they run in the order given, once the window is open.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/formsui.h"
 #include "app/mainmenu.h"
 #include "knowledge/programinfo.h"

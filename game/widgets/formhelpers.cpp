@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "formhelpers.h"
 
 #include "play/settings.h"

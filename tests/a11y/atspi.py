@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """What a screen reader sees of the game: its windows and controls on the accessibility bus,
 found by role and name and worked by their actions, never by the mouse or the keyboard."""
 import time

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """A screen reader's press on the menu while a question is open: the menu is blocked by the
 question, so neither Play nor Quit may do anything there."""
 import time

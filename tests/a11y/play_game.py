@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Plays whole games through the accessibility bus: every question answered by the action a
 screen reader offers, every score board read and closed, the final score read."""
 import sys

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs the game in a fresh program folder under a private X server and accessibility bus,
 # then a script that plays it the way a screen reader does.
 # usage: run.sh PROGRAM_DIR SCRIPT KINDS QUESTIONS LEVEL   (KINDS like "3 6 9")

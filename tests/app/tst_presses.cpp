@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "animals.h"
 #include "app/formsui.h"
 #include "app/mainmenu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // libtrivia.so as a container sees it: loaded by path, entered only through its exports.

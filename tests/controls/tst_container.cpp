@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a container may do with a control of the library: keep what the control told it after
 // the library is gone, and let go of the control in the middle of the control's own work.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The library as a container sees it: loaded by path, entered only through its exports.
 
 #include "testmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The data-file and web-link control: reading velk.dat, and the browser link.
 
 #include "fakes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The component model on its own: identifiers, results, variants, bags, registry, type library.
 
 #include "testmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // trivia-host driving the real library: registry → load → create → edit → save → reload.
 
 #include "library.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A host that does not link the browser engine: the library brings it in, and unloading the
 // library must not take the started engine out again.
 

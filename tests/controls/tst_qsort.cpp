@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The sort-the-items control through its dispatch interface, its widgets and its bag.
 
 #include "fakes.h"

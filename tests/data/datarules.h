@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Rules of the delivered data that are read from files beside it: which art sets the
 // picture table may draw from, and which names count as look-alikes.
 #pragma once

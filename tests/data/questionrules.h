@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the test of the delivered data asks of an animal for one kind of question.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The data delivered beside the program: data/velk.dat read with the program's own reader,
 // its pictures, the dragons and the menu picture, and whether every kind of question can be
 // asked at every highest difficulty.

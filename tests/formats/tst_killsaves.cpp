@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Saves killed at random moments: velk.dat, velk.INI and a registry entry are saved over and
 // over by a child process that is killed with SIGKILL. After every kill each file must read
 // whole, old or new, and after the next start no temporary file may be left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "formats/printzones.h"
 #include "formats/twips.h"
 #include "formats/valuereader.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The installed menu entry, software-centre entry and icons pass the desktop's validators,
 # and name what is installed.
 # usage: desktopfiles.sh CMAKE BUILD_DIR APP_ID

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Sourced: installs the build into a fresh temporary root ($root, the prefix /usr inside it).
 # usage: . installroot.sh CMAKE BUILD_DIR
 work=$(mktemp -d)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the game into a temporary root, makes it read-only and starts the installed velk
 # as an ordinary user with a fresh home folder, on a private X server. The player's files
 # must appear in the player's data folder, the settings must be saved there when the player

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Fails when an include points up a layer or across to the other deliverable. The game's
 # layers, from the bottom: formats, knowledge, play, widgets, screens and editor side by
 # side, app. controls/ sees formats/ and itself only; formats/ sees only itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The delivered data/velk.dat played by the two screens' own rules: ten thousand questions
 // of each kind at each highest difficulty, every one drawn without a word to the player and
 // won by the right answer.

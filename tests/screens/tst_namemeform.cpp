@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/formsui.h"
 #include "formtesting.h"
 #include "knowledge/wording.h"

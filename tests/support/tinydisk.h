@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A disk of a few 4 KiB pages, to fill: what a save does when the disk runs full.

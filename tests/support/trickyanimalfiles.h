@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // velk.dat files that once read differently in the game and in the data-file control. Both

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs a program as an ordinary user. Root may write into any folder, so a test of what a
 # read-only folder does means nothing when run as root; it then runs as nobody, from a copy
 # in a folder that nobody can reach (the build folder may lie where it cannot).

@@ -1,2 +1,3 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "formats/a.h"
 #include "play/p.h"

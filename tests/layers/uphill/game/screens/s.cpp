@@ -1,2 +1,3 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "editor/e.h"
 #include "widgets/w.h"
