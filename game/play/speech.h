@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "play/playerfile.h"
+
 #include <QObject>
 #include <QString>
 
@@ -56,6 +58,6 @@ private:
 
     Ui& ui_;
     Voice* voice_ = nullptr;
-    QString file_;
+    PlayerFile file_;
     bool on_ = false;
 };
