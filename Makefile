@@ -30,12 +30,15 @@ test: deps
 	cmake --build $(TESTBUILD) --target benchmarks -j $(JOBS)
 	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# A Debian package of the game, the control library and its host, in $(BUILD)/. The tests
-# are not built for it: `make test` builds and runs them.
-package: deps
+# The Debian packages, in $(BUILD)/: velk (the game) and trivia (the control library and its
+# host), each checked by lintian, whose error fails the target. The tests are not built for
+# it: `make test` builds and runs them.
+package:
+	tools/install-deps.sh package
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 		-DVELK_BUILD_TESTS=OFF
 	cmake --build $(BUILD) --target package -j $(JOBS)
+	lintian --fail-on error $(BUILD)/velk_*.deb $(BUILD)/trivia_*.deb
 
 # bench_hostile is built only beside the control library, whose reader it tries too.
 bench: build

@@ -11,7 +11,10 @@ packages=(
     at-spi2-core python3-pyatspi
     xdg-utils desktop-file-utils appstream dpkg-dev file
     qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+    python3-debian
 )
+# `make package` checks the packages it builds with lintian, which nothing else needs.
+if [ "${1:-}" = package ]; then packages+=(lintian); fi
 
 missing=()
 for p in "${packages[@]}"; do
