@@ -6,10 +6,12 @@
 # lie in two packages, and no delivered data file may be executable.
 # usage: packages.sh CPACK BUILD_DIR
 set -u
-for tool in dpkg-deb dpkg-shlibdeps dpkg-parsechangelog readelf python3; do
+for tool in dpkg-deb dpkg-shlibdeps dpkg-parsechangelog readelf; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
-python3 -c 'import debian.copyright' 2>/dev/null || { echo "SKIP: python3-debian is missing"; exit 77; }
+# Debian's Python, which python3-debian is installed for, whatever else is on the PATH.
+python=/usr/bin/python3
+$python -c 'import debian.copyright' 2>/dev/null || { echo "SKIP: python3-debian is missing"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -26,7 +28,7 @@ for package in velk trivia; do
     gzip -dc "$doc/changelog.gz" >"$work/changelog" || fail "$package has no changelog.gz"
     [ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$(dpkg-deb -f "$deb" Version)" ] ||
         fail "the changelog of $package is not of its version"
-    python3 - "$doc/copyright" "$root/usr/share/velk/ART-LICENSE.txt" <<'PY' || fail "$doc/copyright"
+    $python - "$doc/copyright" "$root/usr/share/velk/ART-LICENSE.txt" <<'PY' || fail "$doc/copyright"
 import re, sys
 from debian.copyright import Copyright
 with open(sys.argv[1]) as f:
