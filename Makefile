@@ -33,10 +33,15 @@ test: deps
 # The Debian packages, in $(BUILD)/: velk (the game) and trivia (the control library and its
 # host), each checked by lintian, whose error fails the target. The tests are not built for
 # it: `make test` builds and runs them.
+# Built with Debian's hardening: stack protector, fortified functions, read-only relocations.
+DEBFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP="-g -O2" \
+	dpkg-buildflags --get
 package:
 	tools/install-deps.sh package
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-		-DVELK_BUILD_TESTS=OFF
+		-DVELK_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS="$$($(DEBFLAGS) CPPFLAGS) $$($(DEBFLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEBFLAGS) LDFLAGS)" \
+		-DCMAKE_SHARED_LINKER_FLAGS="$$($(DEBFLAGS) LDFLAGS)"
 	cmake --build $(BUILD) --target package -j $(JOBS)
 	lintian --fail-on error $(BUILD)/velk_*.deb $(BUILD)/trivia_*.deb
 
