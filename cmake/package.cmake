@@ -19,15 +19,20 @@ set(velk_loaded_velk
     qt6-qpa-plugins           # the window system (xcb, wayland); JPEG comes with libqt6gui6
     qt6-speech-speechd-plugin # reading aloud through speech-dispatcher
     # libqt6sql6-sqlite       # the players' history: Qt SQL's QSQLITE driver
-    # gstreamer1.0-plugins-base  # sounds through QMediaPlayer on the GStreamer backend (Ogg);
-    #                            # QSoundEffect with WAV needs only libqt6multimedia6 (linked)
+    # Sounds: Qt Multimedia's backends ship inside libqt6multimedia6, which is linked; Ogg
+    # played by QMediaPlayer on the GStreamer backend needs GStreamer's decoders too:
+    # gstreamer1.0-plugins-base
 )
 set(velk_loaded_trivia
     qt6-qpa-plugins # the window system
 )
 # Wanted, not needed: the help opens in the desktop's viewer, else in a window of the game;
 # without a speech server reading aloud stays silent.
-set(velk_recommends_velk xdg-utils speech-dispatcher)
+set(velk_recommends_velk
+    xdg-utils
+    speech-dispatcher
+    # qt6-translations-l10n   # Qt's own words (dialog buttons) in the player's language
+)
 
 # The changelog's newest entry is this version, or lintian and apt tell two stories.
 file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/changelog newest LIMIT_COUNT 1)
