@@ -11,7 +11,7 @@ packages=(
     at-spi2-core python3-pyatspi
     xdg-utils desktop-file-utils appstream dpkg-dev file
     qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
-    qt6-multimedia-dev libqt6multimedia6 sox
+    qt6-multimedia-dev libqt6multimedia6 sox pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -41,6 +41,7 @@ QPoint centreOf(const QWidget& window, const QString& name) {
 class TestScreens : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { touchScreen_.reset(QTest::createTouchDevice()); }
     void scalesWithItsWindow_data();
     void scalesWithItsWindow();
     void f11FillsTheScreenForTheWholeGame_data() { scalesWithItsWindow_data(); }
@@ -49,6 +50,9 @@ private slots:
     void ctrlQEndsTheGame();
     void pointerAndFingerHitWhatIsDrawn_data();
     void pointerAndFingerHitWhatIsDrawn();
+
+private:
+    std::unique_ptr<QPointingDevice> touchScreen_;
 };
 
 void TestScreens::scalesWithItsWindow_data() {
@@ -159,7 +163,7 @@ void TestScreens::pointerAndFingerHitWhatIsDrawn_data() {
 void TestScreens::pointerAndFingerHitWhatIsDrawn() {
     QFETCH(bool, finger);
     QFETCH(QSize, size);
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    QPointingDevice* touchScreen = touchScreen_.get();
     const auto drag = [&](QWidget& window, QPoint from, QPoint to) {
         if (finger) {
             QTest::touchEvent(&window, touchScreen).press(0, from);
