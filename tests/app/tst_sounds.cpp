@@ -41,8 +41,7 @@ struct PrivateSoundServer {
     // The loudest sample heard from `from` seconds on.
     int peak(double from) const {
         QFile file(recording());
-        if (!file.open(QIODevice::ReadOnly)) return 0;
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
         int loudest = 0;
         for (qsizetype i = qsizetype(from * 44100); i < bytes.size() / 2; ++i)
