@@ -150,7 +150,12 @@ void allowMaximise(QDialog& dialog) {
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
-void scaleLike(QWidget& window, const QWidget* owner) {
+qreal scaleLike(QWidget& window, const QWidget* owner) {
     const FormScaler* scaler = owner ? FormScaler::of(*owner) : nullptr;
-    if (scaler && scaler->scale() != 1) window.setFont(scaled(window.font(), scaler->scale()));
+    if (!scaler || scaler->scale() == 1) return 1;
+    window.setFont(scaled(window.font(), scaler->scale()));
+    for (QWidget* control : window.findChildren<QWidget*>())
+        if (control->testAttribute(Qt::WA_SetFont))
+            control->setFont(scaled(control->font(), scaler->scale()));
+    return scaler->scale();
 }

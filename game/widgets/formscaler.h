@@ -57,9 +57,9 @@ private:
 // Makes a window that was drawn at a fixed size grow with its window and scale; a dialog
 // gains the maximise button.
 FormScaler* scaleWithWindow(QWidget& form, QSize designTwips, FullScreen* fullScreen);
-// A window of the moment (a message) at the scale of the window it belongs to, so that its
-// text is as large as the screen behind it.
-void scaleLike(QWidget& window, const QWidget* owner);
+// A window of the moment (a message, the help) at the scale of the window it belongs to, so
+// that its text is as large as the screen behind it. Returns the scale.
+qreal scaleLike(QWidget& window, const QWidget* owner);
 
 // A dialog's title bar with a maximise button, and no minimise one.
 void allowMaximise(QDialog& dialog);
