@@ -7,11 +7,12 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-webengine-dev
-    xvfb xauth x11-utils xdotool dbus fonts-dejavu-core
+    xvfb xauth x11-utils xdotool dbus fonts-dejavu-core openbox
     at-spi2-core python3-pyatspi
     xdg-utils desktop-file-utils appstream dpkg-dev file
     qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
     python3-debian
+    qt6-multimedia-dev libqt6multimedia6 sox pulseaudio pulseaudio-utils
 )
 # `make package` checks the packages it builds with lintian, which nothing else needs.
 if [ "${1:-}" = package ]; then packages+=(lintian); fi

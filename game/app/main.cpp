@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/formsui.h"
+#include "app/lazyspeaker.h"
 #include "app/mainmenu.h"
 #include "knowledge/programinfo.h"
 #include "play/programstate.h"
@@ -33,7 +34,14 @@ int main(int argc, char** argv) {
     state.speech.attach(voice);
 #endif
     state.speech.load(Speech::userFile());
-    MainMenu menu(state, QCoreApplication::applicationDirPath(),
+    state.fullScreen.load(PlayerFile::userFile());
+    state.sounds.load(PlayerFile::userFile());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    LazySpeaker speaker({programFolder + "/libvelksound.so",
+                         programFolder + "/" VELK_SOUND_FROM_PROGRAM "/libvelksound.so"},
+                        [&state] { return findDataFile(state.folders, "sounds"); });
+    state.sounds.attach(speaker);
+    MainMenu menu(state, programFolder,
                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     menu.show();
     return app.exec();

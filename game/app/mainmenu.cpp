@@ -47,7 +47,7 @@ MainMenu::MainMenu(ProgramState& state, const QString& programFolder, const QStr
 void MainMenu::createControls() {
     setObjectName("main");
     setWindowTitle(programTitle);
-    setFixedSize(twips(6600), twips(6900));
+    scaleWithWindow(*this, {6600, 6900}, &state_.fullScreen);
 
     label1_ = label(this, "Label1", programTitle, {0, 180, 6600, 720}, serifFont(26, true));
     image1_ = placed<QLabel>(this, "Image1", {1050, 960, 4500, 3000});

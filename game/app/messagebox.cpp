@@ -33,6 +33,7 @@ protected:
 void MessageBoxUi::message(const QString& text) {
     Box box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, ownerWindow());
     box.setObjectName("messageBox");
+    scaleLike(box, box.parentWidget());
     prepare(box);
     box.exec();
 }
@@ -45,6 +46,7 @@ void MessageBoxUi::showOwnViewer(const QString& path, QWidget* parent) {
 bool MessageBoxUi::confirm(const QString& title, const QString& text) {
     Box box(QMessageBox::NoIcon, title, text, QMessageBox::Ok | QMessageBox::Cancel, ownerWindow());
     box.setObjectName("confirmBox");
+    scaleLike(box, box.parentWidget());
     prepare(box);
     return box.exec() == QMessageBox::Ok;
 }

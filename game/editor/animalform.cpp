@@ -39,7 +39,7 @@ AnimalForm::AnimalForm(ProgramState& state, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(sansFont(8.25));
-    setFixedSize(twips(6855), twips(6210));
+    scaleWithWindow(*this, {6855, 6210}, &state.fullScreen);
     createList();
     createDifficulty();
     createAttributes();
@@ -91,8 +91,7 @@ QComboBox* AnimalForm::attributeBox(const char* label, const char* box, const QS
     auto* l = new QLabel(caption, this);
     l->setObjectName(label);
     l->setFont(sansFont(9.75));
-    l->move(twips(labelAt.x()), twips(labelAt.y()));
-    l->adjustSize();
+    setDesignRect(*l, {labelAt.x(), labelAt.y(), 0, 0});
     auto* b = placed<QComboBox>(this, box, {1560, top, 2535, 360});
     b->setFont(sansFont(9.75));
     b->setAccessibleName(caption);

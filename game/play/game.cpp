@@ -32,7 +32,10 @@ void playGame(ProgramState& state) {
     }
     state.scores.currentPlayer = 0;
     state.scores.current() = PlayerScore{};
+    state.stopRequested = false;
     playRound(state);
+    state.stopRequested = false;
+    state.sounds.play(Sounds::cheerFor(state.scores.current()));
     state.ui.message(finalScoreText(state.scores.current()));
 }
 
@@ -45,6 +48,7 @@ void playRound(ProgramState& state) {
         if (state.settings.typeSwitch(t) != 0) {
             logLine(state, "---- Question " + QString::number(asked + 1), 2, 0);
             askQuestion(state.knowledge, state.ui, t);
+            if (state.stopRequested) return;
             ++asked; // a question that could not be posed counts all the same
             continue;
         }
@@ -67,6 +71,10 @@ QString attributeText(const ProgramState& state, int animal, QuestionType qtype)
 
 QString promptText(const ProgramState& state, int kind, int animal, QuestionType qtype) {
     return promptText(state.knowledge, state.settings.maxDifficulty, kind, animal, qtype);
+}
+
+void stopGame(ProgramState& state) {
+    state.stopRequested = true;
 }
 
 void reportTooFewAnimals(ProgramState& state) {

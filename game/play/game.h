@@ -15,6 +15,10 @@ void playGame(ProgramState& state);
 // The question loop of a game.
 void playRound(ProgramState& state);
 
+// Ends the game once the question on screen has closed: the final score counts what was
+// asked before it.
+void stopGame(ProgramState& state);
+
 // The drawing and the wording with the player's own settings.
 int16_t pickAnimal(ProgramState& state, int slot);
 QString attributeText(const ProgramState& state, int animal, QuestionType qtype);

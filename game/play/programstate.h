@@ -4,8 +4,10 @@
 #include "knowledge/categories.h"
 #include "knowledge/random.h"
 #include "play/gamefolders.h"
+#include "play/playerflag.h"
 #include "play/score.h"
 #include "play/settings.h"
+#include "play/sounds.h"
 #include "play/speech.h"
 
 class Ui;
@@ -13,9 +15,11 @@ class Ui;
 // Everything the game shares for a whole run, created once in main() and handed down by
 // reference. Tests build their own.
 struct ProgramState {
-    explicit ProgramState(Ui& ui) : ui(ui), random(ownRandom_), speech(ui) {}
+    explicit ProgramState(Ui& ui)
+        : ui(ui), random(ownRandom_), speech(ui), fullScreen(ui), sounds(ui) {}
     // Tests bring chance of their own.
-    ProgramState(Ui& ui, Random& random) : ui(ui), random(random), speech(ui) {}
+    ProgramState(Ui& ui, Random& random)
+        : ui(ui), random(random), speech(ui), fullScreen(ui), sounds(ui) {}
 
 private:
     Random ownRandom_;
@@ -27,6 +31,9 @@ public:
     GameSettings settings;
     GameFolders folders;
     Scores scores;
-    Speech speech;           // reading aloud, off unless the player chose it
-    int16_t nameMeWorth = 0; // the points of a Name-me question, and the misses it allows
+    Speech speech;              // reading aloud, off unless the player chose it
+    FullScreen fullScreen;      // the player's windows fill the screen
+    Sounds sounds;              // on unless the player switched them off
+    bool stopRequested = false; // the player ended the game on a question screen
+    int16_t nameMeWorth = 0;    // the points of a Name-me question, and the misses it allows
 };

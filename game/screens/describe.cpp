@@ -53,6 +53,7 @@ QString DescribeQuestion::prompt() const {
 void DescribeQuestion::answer(int option) {
     if (!awaitsAnswer() || option < 0 || option >= options) return;
     answered_ = true;
+    state_.sounds.play(option == correctChoice_ ? Sound::right : Sound::wrong);
     if (option == correctChoice_)
         showResult(state_, 5, 5, " Correct, +5 pts");
     else

@@ -29,11 +29,10 @@ DescribeForm::DescribeForm(ProgramState& state, QWidget* parent)
 }
 
 void DescribeForm::createControls() {
-    frame()->setGeometry(twipsRect(120, 0, 8295, 6975));
     label1_ = new QLabel(frame());
     label1_->setObjectName("Label1");
-    label1_->move(twips(240), twips(120));
     label1_->setFont(sansFont(15.75, true));
+    setDesignRect(*label1_, {240, 120, 0, 0}); // as wide as its prompt
     paintBackground(*label1_, green);
 
     image1_ = placed<QLabel>(frame(), "Image1", {240, 1560, 5055, 3615});
@@ -77,7 +76,7 @@ void DescribeForm::showQuestion() {
         return;
     }
     label1_->setText(question_.prompt());
-    label1_->adjustSize();
+    setDesignRect(*label1_, {240, 120, 0, 0});
 }
 
 void DescribeForm::answer(int option) {

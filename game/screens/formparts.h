@@ -19,6 +19,8 @@ QPushButton* colouredButton(QWidget* parent, const char* name, const QString& te
                             const QRect& design, const QColor& colour, const QFont& font);
 // Gives a button its own colour.
 void paintButton(QAbstractButton& button, const QColor& colour);
+// Ctrl+Q closes the window and ends the game.
+void allowStop(QDialog& window, ProgramState& state);
 
 // A picture question's window over its question model. Each screen builds its controls and
 // shows the drawn question; the window opens them in the one order they all need.
@@ -26,7 +28,8 @@ template <class Question> class QuestionWindow : public RememberedWindow {
 protected:
     QuestionWindow(ProgramState& state, const char* name, const QString& title, int formNumber,
                    QSize clientTwips, QSize margin, const QColor& background, QWidget* parent)
-        : RememberedWindow(state.settings, formNumber, clientTwips, margin, background, parent),
+        : RememberedWindow(state.settings, state.fullScreen, formNumber, clientTwips, margin,
+                           background, parent),
           state_(state), question_(state) {
         setObjectName(name);
         setWindowTitle(title);
@@ -37,6 +40,7 @@ protected:
     // drawing gave up on says nothing aloud.
     void open() {
         createControls();
+        allowStop(*this, state_);
         restoreLayout();
         question_.load();
         showQuestion();

@@ -151,6 +151,7 @@ void MatchQuestion::done() {
     }
     const int right = rightPairs();
     if (right == count) logLine(state_, " *** All correct!", 2, 0);
+    state_.sounds.play(right == count ? Sound::right : Sound::wrong);
     showResult(state_, 5 * right, 20, resultText());
 }
 

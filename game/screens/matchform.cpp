@@ -25,10 +25,6 @@ const std::array<QColor, MatchQuestion::count> barColours{
 // The bars as they stand, left to right.
 constexpr std::array<int, MatchQuestion::count> barsLeftToRight{3, 2, 1, 0};
 
-QRect inPixels(const QRect& t) {
-    return twipsRect(t.left(), t.top(), t.width(), t.height());
-}
-
 // The desktop's sans serif runs wider than the one the sizes were chosen for: a caption
 // that would not fit its bar steps down until it does.
 QFont barFont(const QString& caption, int width) {
@@ -50,7 +46,6 @@ MatchForm::MatchForm(ProgramState& state, QWidget* parent)
 }
 
 void MatchForm::createControls() {
-    frame()->setGeometry(twipsRect(0, 0, 8775, 6495));
     for (int p = 0; p < MatchQuestion::count; ++p) {
         auto* box =
             placed<PictureBox>(frame(), arrayName("Image1", p), MatchQuestion::pictureRect(p));
@@ -101,7 +96,8 @@ void MatchForm::showQuestion() {
     for (int k = 0; k < question_.barsDrawn(); ++k) {
         const QString caption = question_.caption(k);
         btn1_[size_t(k)]->setText(caption);
-        btn1_[size_t(k)]->setFont(barFont(caption, btn1_[size_t(k)]->width() - 8));
+        btn1_[size_t(k)]->setFont(
+            barFont(caption, twips(designRect(*btn1_[size_t(k)]).width()) - 8));
         image1_[size_t(k)]->load(findDataFile(state_.folders, question_.pictureFile(k)));
     }
     // After the drawing gave up there is nothing to match: only Skip is left.
@@ -122,7 +118,7 @@ void MatchForm::showQuestion() {
 void MatchForm::placeBars() {
     for (int k = 0; k < MatchQuestion::count; ++k) {
         MatchBar* bar = btn1_[size_t(k)];
-        bar->setGeometry(inPixels(question_.barRect(k)));
+        setDesignRect(*bar, question_.barRect(k));
         const bool held = question_.dragging() && question_.dragBar() == k;
         bar->setHeld(held);
         const int on = question_.pictureOfBar(k);

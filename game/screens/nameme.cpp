@@ -96,8 +96,12 @@ NameMeGame::Outcome NameMeGame::miss(QChar k, const std::function<void()>& shown
     dragonHeight_ *= growth;
     if (shown) shown();
     const int worth = state_.nameMeWorth;
-    if (misses() < worth) return Outcome::miss;
+    if (misses() < worth) {
+        state_.sounds.play(Sound::wrong);
+        return Outcome::miss;
+    }
     over_ = true;
+    state_.sounds.play(Sound::wordLost);
     addScore(state_.scores, 0, worth, 0);
     state_.ui.message("The word was: " + hiddenWord_ + ". Better luck next time!");
     return Outcome::lost;
@@ -106,8 +110,12 @@ NameMeGame::Outcome NameMeGame::miss(QChar k, const std::function<void()>& shown
 NameMeGame::Outcome NameMeGame::hit(const std::function<void()>& shown) {
     rebuildShownWord();
     if (shown) shown();
-    if (wordMask_ != hiddenWord_) return Outcome::hit;
+    if (wordMask_ != hiddenWord_) {
+        state_.sounds.play(Sound::right);
+        return Outcome::hit;
+    }
     over_ = true;
+    state_.sounds.play(Sound::wordWon);
     showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth, "You got it!", name_);
     return Outcome::won;
 }

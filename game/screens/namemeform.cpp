@@ -29,8 +29,8 @@ QLabel* boldLabel(QWidget* parent, const char* name, const QRect& design, qreal 
     return l;
 }
 
-QRect inPixels(const QRectF& t) {
-    return twipsRect(int(t.left()), int(t.top()), int(t.width()), int(t.height()));
+QRect designOf(const QRectF& t) {
+    return {int(t.left()), int(t.top()), int(t.width()), int(t.height())};
 }
 
 } // namespace
@@ -40,8 +40,9 @@ NameMeForm::NameMeForm(ProgramState& state, QWidget* parent)
     setObjectName("NameMe");
     setWindowTitle(NameMeGame::caption());
     setFont(sansFont(8.25, true));
-    setFixedSize(twips(8610), twips(6330));
+    scaleWithWindow(*this, {8610, 6330}, &state.fullScreen);
     createControls();
+    allowStop(*this, state_);
     centerForm(*this);
 
     game_.load();
@@ -142,7 +143,7 @@ void NameMeForm::showWord() {
 }
 
 void NameMeForm::showDragon() {
-    image1_->setGeometry(inPixels(game_.dragonRect()));
+    setDesignRect(*image1_, designOf(game_.dragonRect()));
     const QString file = game_.dragonFile();
     if (file.isEmpty())
         image1_->clear();
@@ -161,7 +162,7 @@ void NameMeForm::showLetterKeys() {
         paintButton(*key, missed ? missColour
                           : hit  ? hitColour
                                  : palette().color(QPalette::Button));
-        QFont font = key->font();
+        QFont font = designFont(*key);
         font.setStrikeOut(missed);
         key->setFont(font);
         key->setAccessibleDescription(missed ? "missed" : hit ? "in the word" : QString());

@@ -59,5 +59,6 @@ void OddOneOutQuestion::answer(int picture) {
                          promptText(state_, 2, kb.chosen[0], QuestionType::None);
     // The online question file keeps the wrong answers, worded as the player read them.
     if (!right) logLine(state_, text, 2, 0);
+    state_.sounds.play(right ? Sound::right : Sound::wrong);
     showResult(state_, right ? 5 : 0, 5, text);
 }

@@ -31,7 +31,6 @@ OddOneOutForm::OddOneOutForm(ProgramState& state, QWidget* parent)
 }
 
 void OddOneOutForm::createControls() {
-    frame()->setGeometry(twipsRect(0, 0, 8775, 6495));
     label1_ = placed<QLabel>(frame(), "Label1", {0, 0, 8655, 495});
     label1_->setFont(sansFont(13.5));
     paintBackground(*label1_, rust);

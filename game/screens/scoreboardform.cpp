@@ -2,6 +2,7 @@
 #include "scoreboardform.h"
 
 #include "play/programstate.h"
+#include "screens/formparts.h"
 #include "widgets/formhelpers.h"
 #include "widgets/presses.h"
 #include "widgets/readaloud.h"
@@ -24,14 +25,18 @@ QLabel* orangeLabel(QWidget* parent, const char* name, const QRect& design) {
 } // namespace
 
 ScoreBoard::ScoreBoard(ProgramState& state, QWidget* parent)
-    : RememberedWindow(state.settings, scoreBoardForm, {7530, 5265}, {100, 100}, orange, parent),
+    : RememberedWindow(state.settings, state.fullScreen, scoreBoardForm, {7530, 5265}, {100, 100},
+                       orange, parent),
       state_(state) {
     setObjectName("showscor");
     setWindowTitle("Quizmoot Scores");
     setFont(sansFont(13.5));
-    frame()->setGeometry(twipsRect(120, 120, 7215, 4935));
 
-    text1_ = placed<QPlainTextEdit>(frame(), "Text1", {120, 1080, 6855, 2655});
+    // The result spans the frame, a little in from its sides.
+    const QRect frameDesign = designRect(*frame());
+    text1_ = placed<QPlainTextEdit>(frame(), "Text1",
+                                    {frameDesign.left() + toTwips(twips(100)), 1080,
+                                     frameDesign.width() - toTwips(twips(400)), 2655});
     text1_->setReadOnly(true);
     text1_->setAccessibleName("Result");
     command1_ = placed<QPushButton>(frame(), "Command1", {120, 3960, 1215, 615}, "ok");
@@ -40,6 +45,7 @@ ScoreBoard::ScoreBoard(ProgramState& state, QWidget* parent)
     label2_ = orangeLabel(frame(), "Label2", {1680, 3960, 5295, 615});
     label1_ = orangeLabel(frame(), "Label1", {120, 240, 6975, 855});
     onClick(command1_, this, [this] { accept(); });
+    allowStop(*this, state_);
 
     restoreLayout();
     scoreCaption();
@@ -59,9 +65,4 @@ void ScoreBoard::setHeading(const QString& text) {
 
 void ScoreBoard::scoreCaption() {
     label2_->setText(scoreCaptionText(state_.scores.current()));
-}
-
-void ScoreBoard::layoutFrame() {
-    text1_->move(frame()->x() + twips(100), text1_->y());
-    text1_->resize(std::max(0, frame()->width() - twips(400)), text1_->height());
 }

@@ -20,9 +20,6 @@ public:
     // Shows the current player's running score.
     void scoreCaption();
 
-protected:
-    void layoutFrame() override;
-
 private:
     ProgramState& state_;
     QPlainTextEdit* text1_;

@@ -54,10 +54,10 @@ public:
 } // namespace
 
 SetupForm::SetupForm(ProgramState& state, QWidget* parent)
-    : QDialog(parent), screen_(state), speech_(state.speech) {
+    : QDialog(parent), screen_(state), speech_(state.speech), sounds_(state.sounds) {
     setObjectName("setup");
     setFont(sansFont(8.25));
-    setFixedSize(twips(6585), twips(5895));
+    scaleWithWindow(*this, {6585, 6975}, &state.fullScreen);
     createControls();
     formLoad();
     readAloud(*this, speech_);
@@ -70,6 +70,7 @@ void SetupForm::createControls() {
                                "Number of questions per game", {1440, 2040, 495, 495}));
     spinner(this, SetupScreen::nquestion, "UpDown1", {2040, 2040, 240, 495});
     createReadAloud();
+    createSounds();
     createList();
 
     auto* cmdEdit = button(this, "cmdEdit", "Edit", {120, 4800, 1335, 615}, "Change item data");
@@ -147,6 +148,15 @@ void SetupForm::createReadAloud() {
     // Asked now, not at start-up: a computer without a voice shows it here before the box
     // is ever ticked.
     speech_.probe();
+}
+
+// Kept in the player's own settings, as reading aloud is; both may be on together.
+void SetupForm::createSounds() {
+    auto* sounds = placed<QCheckBox>(this, "chkSounds", {120, 6000, 2295, 375}, Sounds::switchText);
+    sounds->setFont(sansFont(9.75, true));
+    sounds->setChecked(sounds_.on());
+    sounds->setToolTip("Plays a short sound after every answer and a cheer at the end of a game.");
+    onToggle(sounds, this, [this](bool on) { sounds_.setOn(on); });
 }
 
 // Greyed out, and saying why in words on the screen, where the computer has no voice to read

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class Sounds;
 class Speech;
 class UpDown;
 struct ProgramState;
@@ -36,12 +37,14 @@ private:
     UpDown* spinner(QWidget* parent, SetupScreen::Box box, const char* name, const QRect& design);
     void createList();
     void createReadAloud();
+    void createSounds();
     void showReadAloud();
     void formLoad();
     void boxChanged(SetupScreen::Box box, const QString& typed);
 
     SetupScreen screen_;
     Speech& speech_;
+    Sounds& sounds_;
     std::array<QLineEdit*, 3> boxes_{}; // by SetupScreen::Box
     QListWidget* list1_ = nullptr;
     QCheckBox* readAloud_ = nullptr;

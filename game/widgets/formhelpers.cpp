@@ -52,10 +52,6 @@ void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int d
     entry.height = toInt16Twips(form.height());
 }
 
-void centerFrame(QWidget& frame, const QWidget& form) {
-    frame.move((form.width() - frame.width()) / 2, (form.height() - frame.height()) / 2);
-}
-
 QString arrayName(const char* array, int index) {
     return QString("%1_%2").arg(array).arg(index);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "formats/twips.h"
+#include "widgets/formscaler.h"
 
 #include <QRect>
 #include <QString>
@@ -13,12 +14,12 @@
 struct GameSettings;
 
 // A control as the form was drawn: a W named `name`, placed at `design` (left, top, width,
-// height in twips) on `parent`. Further arguments go to W's constructor before the parent.
+// height in twips) on `parent`, kept there at every scale of its window. Further arguments go to W's constructor before the parent.
 template <class W, class... Args>
 W* placed(QWidget* parent, const QString& name, const QRect& design, Args&&... args) {
     auto* w = new W(std::forward<Args>(args)..., parent);
     w->setObjectName(name);
-    w->setGeometry(twipsRect(design.left(), design.top(), design.width(), design.height()));
+    setDesignRect(*w, design);
     return w;
 }
 
@@ -28,9 +29,6 @@ void centerForm(QWidget& form);
 // direction 1: give `form` the window state and size remembered in entry formNumber;
 // any other direction: remember the form's state, colour and size there.
 void keepFormLayout(QWidget& form, GameSettings& settings, int formNumber, int direction);
-
-// Places `frame` in the middle of `form`.
-void centerFrame(QWidget& frame, const QWidget& form);
 
 // The object name of entry `index` of a control array: "Image1_2".
 QString arrayName(const char* array, int index);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "optionbutton.h"
 
+#include "widgets/formscaler.h"
 #include "widgets/presses.h"
 
 #include <QButtonGroup>
@@ -92,8 +93,13 @@ void OptionButton::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
-    const int gap = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
+    // The round mark grows with its screen, as the lettering beside it does.
+    const FormScaler* scaler = FormScaler::of(*this);
+    const qreal scale = scaler ? scaler->scale() : 1;
+    const int indicator =
+        qRound(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this) * scale);
+    const int gap =
+        qRound(style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this) * scale);
     QStyleOptionButton mark = option;
     mark.rect = QRect(2, (height() - indicator) / 2, indicator, indicator);
     p.drawPrimitive(QStyle::PE_IndicatorRadioButton, mark);

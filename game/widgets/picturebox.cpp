@@ -47,11 +47,57 @@ QPixmap readPicture(const QString& fileName, QSize size, qreal ratio) {
     return QPixmap::fromImage(std::move(image));
 }
 
+QPixmap PictureCache::picture(const QString& fileName, QSize size, qreal ratio) {
+    if (fileName != fileName_) {
+        fileName_ = fileName;
+        sizes_.clear();
+    }
+    const QSize pixels = size * ratio;
+    for (qsizetype i = 0; i < sizes_.size(); ++i)
+        if (sizes_[i].first == pixels) {
+            sizes_.move(i, 0);
+            return sizes_.front().second;
+        }
+    QPixmap picture = readPicture(fileName, size, ratio);
+    if (picture.isNull()) return picture;
+    sizes_.prepend({pixels, picture});
+    if (sizes_.size() > 3) sizes_.removeLast();
+    return picture;
+}
+
+namespace {
+// A label's picture, decoded again when the label changes its size.
+class LabelPicture : public QObject {
+public:
+    explicit LabelPicture(QLabel& label) : QObject(&label), label_(label) {
+        setObjectName("labelPicture");
+        label.installEventFilter(this);
+    }
+    bool show(const QString& fileName) {
+        fileName_ = fileName;
+        const QPixmap picture = cache_.picture(fileName, label_.size(), label_.devicePixelRatioF());
+        label_.setPixmap(picture);
+        return !picture.isNull();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize && !label_.pixmap().isNull()) show(fileName_);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLabel& label_;
+    QString fileName_;
+    PictureCache cache_;
+};
+} // namespace
+
 bool loadPicture(QLabel& label, const QString& fileName) {
     label.setScaledContents(true);
-    const QPixmap picture = readPicture(fileName, label.size(), label.devicePixelRatioF());
-    label.setPixmap(picture);
-    return !picture.isNull();
+    auto* picture = label.findChild<LabelPicture*>("labelPicture", Qt::FindDirectChildrenOnly);
+    if (!picture) picture = new LabelPicture(label);
+    return picture->show(fileName);
 }
 
 PictureBox::PictureBox(QWidget* parent) : QAbstractButton(parent) {
@@ -60,7 +106,7 @@ PictureBox::PictureBox(QWidget* parent) : QAbstractButton(parent) {
 
 bool PictureBox::load(const QString& fileName) {
     fileName_ = fileName;
-    picture_ = readPicture(fileName, size(), devicePixelRatioF());
+    picture_ = cache_.picture(fileName, size(), devicePixelRatioF());
     update();
     return !picture_.isNull();
 }

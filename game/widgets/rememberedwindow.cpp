@@ -15,17 +15,20 @@ void paintBackground(QWidget& widget, const QColor& colour) {
     widget.setAutoFillBackground(true);
 }
 
-RememberedWindow::RememberedWindow(GameSettings& settings, int formNumber, QSize clientTwips,
-                                   QSize margin, const QColor& background, QWidget* parent)
-    : QDialog(parent), settings_(settings), formNumber_(formNumber), margin_(margin),
-      frame_(new QFrame(this)) {
-    // Maximising helps a child who sees badly; minimising a modal screen would only hide it.
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+RememberedWindow::RememberedWindow(GameSettings& settings, FullScreen& fullScreen, int formNumber,
+                                   QSize clientTwips, QSize margin, const QColor& background,
+                                   QWidget* parent)
+    : QDialog(parent), settings_(settings), formNumber_(formNumber), frame_(new QFrame(this)) {
+    scaleWithWindow(*this, clientTwips, &fullScreen);
     paintBackground(*this, background);
-    resize(twips(clientTwips.width()), twips(clientTwips.height()));
     frame_->setObjectName("Frame1");
     paintBackground(*frame_, background);
+    // The frame is the window less its margin, in the middle.
+    const QSize window(twips(clientTwips.width()), twips(clientTwips.height()));
+    const QSize frame = window - QSize(twips(margin.width()), twips(margin.height()));
+    const QPoint at((window.width() - frame.width()) / 2, (window.height() - frame.height()) / 2);
+    setDesignRect(*frame_, QRect(toTwips(at.x()), toTwips(at.y()), toTwips(frame.width()),
+                                 toTwips(frame.height())));
 }
 
 void RememberedWindow::restoreLayout() {
@@ -35,9 +38,6 @@ void RememberedWindow::restoreLayout() {
 
 void RememberedWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    if (!isMaximized()) keepFormLayout(*this, settings_, formNumber_, 0);
-    frame_->resize(std::max(0, width() - twips(margin_.width())),
-                   std::max(0, height() - twips(margin_.height())));
-    layoutFrame();
-    centerFrame(*frame_, *this);
+    // A full screen is the player's own choice, never a layout of velk.INI.
+    if (!isMaximized() && !isFullScreen()) keepFormLayout(*this, settings_, formNumber_, 0);
 }

@@ -3,19 +3,21 @@
 
 #include <QDialog>
 
+class FullScreen;
 class QFrame;
 struct GameSettings;
 
 // A modal window of the game that reopens in the state and size it was last left in (one
-// entry of the remembered layouts) and keeps all its controls in one frame, which grows
+// entry of the remembered layouts) and keeps all its controls in one frame, which scales
 // with the window and stays centred in it. The question screens and the score board are
 // such windows.
 class RememberedWindow : public QDialog {
     Q_OBJECT
 public:
     // `margin`: how much smaller than the window the frame is, in twips.
-    RememberedWindow(GameSettings& settings, int formNumber, QSize clientTwips, QSize margin,
-                     const QColor& background, QWidget* parent = nullptr);
+    RememberedWindow(GameSettings& settings, FullScreen& fullScreen, int formNumber,
+                     QSize clientTwips, QSize margin, const QColor& background,
+                     QWidget* parent = nullptr);
 
     QFrame* frame() const { return frame_; }
 
@@ -24,13 +26,10 @@ protected:
     // subclass calls it once its controls stand.
     void restoreLayout();
     void resizeEvent(QResizeEvent* event) override;
-    // What a window does beyond sizing and centring its frame.
-    virtual void layoutFrame() {}
 
 private:
     GameSettings& settings_;
     const int formNumber_;
-    const QSize margin_;
     QFrame* frame_;
 };
 

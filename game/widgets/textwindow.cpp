@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -34,6 +35,11 @@ QString TextWindow::open(const QString& fileName, QWidget* parent) {
     const auto read = readTextFile(fileName, textMaxBytes);
     if (!read) return cannotOpen(fileName, read.error());
     auto* window = new TextWindow(fileName, *read, parent);
+    if (const qreal scale = scaleLike(*window, parent); scale != 1) {
+        const QScreen* screen = window->screen();
+        window->resize((window->size() * scale).boundedTo(screen->availableSize()));
+        centerForm(*window);
+    }
     window->show();
     window->raise();
     window->activateWindow();
@@ -63,6 +69,8 @@ TextWindow::TextWindow(const QString& fileName, const QString& text, QWidget* pa
     onClick(close, this, [this] { this->close(); });
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this,
+            [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);

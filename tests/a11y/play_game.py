@@ -1,12 +1,25 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 """Plays whole games through the accessibility bus: every question answered by the action a
 screen reader offers, every score board read and closed, the final score read."""
+import os
 import sys
 import time
 
+import pyatspi
 from atspi import act, application, control, controls, fail, text_of, titles, window, windows
 
 QUESTIONS = int(sys.argv[1]) if len(sys.argv) > 1 else 4
+# The player chose full screen: every question fills the screen.
+LARGE = os.environ.get("VELK_A11Y_LARGE") == "1"
+
+
+def check_size(w):
+    if not LARGE:
+        return
+    extents = w.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if extents.width < 1800 or extents.height < 1000:
+        fail(f"{w.name!r} is {extents.width} x {extents.height}, not full screen")
+    print(f"  {w.name!r} is {extents.width} x {extents.height}")
 
 
 def answer_describe(w, n):
@@ -97,14 +110,19 @@ def main():
             act(control(board, "push button", "ok"))
             answered += 1
         elif "Describe this image" in shown:
+            check_size(window(app, "Describe this image"))
             answer_describe(window(app, "Describe this image"), answered)
         elif "Match 'em" in shown:
+            check_size(window(app, "Match 'em"))
             answer_match(window(app, "Match 'em"))
         elif any(t.startswith("Name Me -- ") for t in shown):
-            answer_name_me(app, window(app, [t for t in shown if t.startswith("Name Me")][0]))
+            w = window(app, [t for t in shown if t.startswith("Name Me")][0])
+            check_size(w)
+            answer_name_me(app, w)
         elif any(t.startswith("Odd one out -- ") for t in shown):
-            answer_odd_one_out(window(app, [t for t in shown if t.startswith("Odd one")][0]),
-                               answered)
+            w = window(app, [t for t in shown if t.startswith("Odd one")][0])
+            check_size(w)
+            answer_odd_one_out(w, answered)
     fail(f"the game did not end; showing {titles(app)}")
 
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "animals.h"
 #include "play/game.h"
+#include "play/playerfile.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
+#include "recordingspeaker.h"
 #include "recordingui.h"
 #include "scriptedrandom.h"
 #include "testfolder.h"
@@ -40,6 +42,8 @@ private slots:
     void aQuestionThatCouldNotBePosedStillCounts();
     void everyGameStartsFromNothing();
     void noAnimalsNoGame();
+    void stoppingEndsTheGameWithTheScoreSoFar();
+    void soundsFollowThePlayersChoice();
 };
 
 void TestGame::scores_data() {
@@ -155,6 +159,49 @@ void TestGame::noAnimalsNoGame() {
     QCOMPARE(g.ui.questions.size(), 0);
     QCOMPARE(g.ui.messages.size(), 1);
     QVERIFY(g.ui.messages[0].startsWith("There are no animals"));
+}
+
+// The question on screen when the player stops is left out; the next game is whole again.
+void TestGame::stoppingEndsTheGameWithTheScoreSoFar() {
+    Game g;
+    g.state.settings.questionCount = 5;
+    g.state.random.seed(3);
+    RecordingSpeaker speaker;
+    g.state.sounds.attach(speaker);
+    g.ui.onQuestion = [&](int) {
+        if (g.ui.questions.size() == 2)
+            stopGame(g.state);
+        else
+            addScore(g.state.scores, 1, 5, 0);
+    };
+    playGame(g.state);
+    QCOMPARE(g.ui.questions.size(), 2);
+    QCOMPARE(g.ui.messages, QStringList{"You scored 1 out of 5 (20%)"});
+    QCOMPARE(speaker.played, QList<Sound>{Sound::cheerSmall});
+
+    g.ui.onQuestion = [&](int) { addScore(g.state.scores, 5, 5, 0); };
+    playGame(g.state);
+    QCOMPARE(g.ui.questions.size(), 7);
+    QCOMPARE(speaker.played.back(), Sound::cheerBig);
+}
+
+// Sounds are on until the player switches them off; the choice outlives the game.
+void TestGame::soundsFollowThePlayersChoice() {
+    Game g;
+    const QString file = g.folder.file("player.ini");
+    RecordingSpeaker speaker;
+    g.state.sounds.attach(speaker);
+    g.state.sounds.load(file);
+    g.state.sounds.play(Sound::right);
+    g.state.sounds.setOn(false);
+    g.state.sounds.play(Sound::wrong);
+    QCOMPARE(speaker.played, QList<Sound>{Sound::right});
+
+    ProgramState next(g.ui);
+    next.sounds.load(file);
+    QVERIFY(!next.sounds.on());
+    QVERIFY(!PlayerFile(file).flag("sounds", true));
+    QVERIFY(g.ui.messages.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestGame)

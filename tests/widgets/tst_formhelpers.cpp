@@ -14,7 +14,6 @@ private slots:
     void windowComesBackAsItWasLeft();
     void windowNeverStoredKeepsItsDrawnSize();
     void hugeWindowIsRememberedAtTheLargestSize();
-    void frameSitsInTheMiddle();
     void controlStandsWhereItWasDrawn_data();
     void controlStandsWhereItWasDrawn();
     void newWindowsBelongToTheWindowInFront();
@@ -53,15 +52,6 @@ void TestFormHelpers::hugeWindowIsRememberedAtTheLargestSize() {
     keepFormLayout(form, settings, scoreBoardForm, 0);
     QCOMPARE(settings.formLayout[scoreBoardForm].width, 32767);
     QCOMPARE(settings.formLayout[scoreBoardForm].height, 32767);
-}
-
-void TestFormHelpers::frameSitsInTheMiddle() {
-    QWidget form;
-    form.resize(400, 300);
-    QWidget frame(&form);
-    frame.resize(100, 50);
-    centerFrame(frame, form);
-    QCOMPARE(frame.pos(), QPoint(150, 125));
 }
 
 void TestFormHelpers::controlStandsWhereItWasDrawn_data() {
