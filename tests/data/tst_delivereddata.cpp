@@ -3,7 +3,9 @@
 // its pictures, the dragons and the menu picture, and whether every kind of question can be
 // asked at every highest difficulty.
 #include "datarules.h"
+#include "fairness.h"
 #include "questionrules.h"
+#include "recordingui.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +24,8 @@ const QString dataDir = QStringLiteral(VELK_DATA_DIR);
 const QString toolsDir = QStringLiteral(VELK_TOOLS_DIR);
 
 constexpr int minimumAnimals = 150;
-constexpr int pictureWidth = 320, pictureHeight = 214;
+// Sharp in the biggest picture box, a full-screen describe question; every picture 3:2.
+constexpr int smallestPictureWidth = 960;
 
 const char* const kindNames[] = {
     "",       "name me",   "match by name", "class and family", "class and eater",
@@ -125,12 +128,29 @@ private slots:
             QImageReader reader(dataDir + "/" + a->picture);
             const QImage image = reader.read();
             QVERIFY2(!image.isNull(), qPrintable(a->picture + ": " + reader.errorString()));
-            QCOMPARE(image.size(), QSize(pictureWidth, pictureHeight));
+            QVERIFY2(image.width() >= smallestPictureWidth, qPrintable(a->picture));
+            QVERIFY2(image.width() * 2 == image.height() * 3, qPrintable(a->picture));
         }
         // and no picture lies there unused
         const QStringList files = QDir(dataDir + "/pictures").entryList(QDir::Files);
         for (const QString& f : files)
             QVERIFY2(named.contains("pictures/" + f), qPrintable("unused: pictures/" + f));
+    }
+
+    // No backdrop carries an answer: every animal stands on the same one, so the odd picture
+    // of a question never stands out by its colour.
+    void everyPictureStandsOnOneBackdrop() {
+        QString first;
+        backdrop::Corners shared{};
+        for (const AnimalRecord* a : animals()) {
+            const backdrop::Corners corners = backdrop::cornersOf(QImage(dataDir + "/" + a->picture));
+            if (first.isEmpty()) {
+                first = a->picture;
+                shared = corners;
+            }
+            QVERIFY2(backdrop::same(corners, shared),
+                     qPrintable(a->picture + " stands on another backdrop than " + first));
+        }
     }
 
     // tools/makepictures.sh redraws every picture from tools/pictures.tsv: each picture of the
