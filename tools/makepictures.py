@@ -41,6 +41,8 @@ import tempfile
 
 PICTURE_SIZE = (960, 640)
 SCALE = 3  # rims, margins and shadows were made for 320 x 214 pictures
+# Drawings and photos fill this box: as high as the icons, and wider where the animal is long.
+DRAWING_BOX = f"{PICTURE_SIZE[0] - 60 * SCALE}x{PICTURE_SIZE[1] - 30 * SCALE}"
 QUALITY = "80"  # JPEG quality: sharp enough for a full screen, small enough for the package
 DRAGON_SIZE = (240, 340)  # the dragon box is portrait, 855 x 1215 twips
 MENU_SIZE = (600, 400)
@@ -101,7 +103,7 @@ ART_SETS = {
     "openmoji": {"art"},
     "openclipart": {"art", "silhouette"},
     "game-icons": {"silhouette"},
-    "tuxpaint": {"silhouette"},
+    "tuxpaint": {"art", "silhouette"},
 }
 
 
@@ -152,7 +154,7 @@ def silhouette_picture(icons, name, colour, out, work):
     """A one-colour game-icons silhouette."""
     size = PICTURE_SIZE[1] - 30 * SCALE
     shape = icons.png(name, size, os.path.join(work, "shape.png"), work, colour)
-    framed_silhouette(shape, size, out, work)
+    framed_silhouette(shape, f"{size}x{size}", out, work)
 
 
 def rim(shape):
@@ -162,7 +164,7 @@ def rim(shape):
             "-evaluate", "multiply", "0.9", "-background", "white", "-alpha", "shape", ")"]
 
 
-def framed_silhouette(shape, size, out, work):
+def framed_silhouette(shape, box, out, work):
     """A silhouette lit softly from above and edged with a light rim so that it stands out
     from the background as the emoji do, with the same drop shadow."""
     bg = os.path.join(work, "bg.png")
@@ -170,7 +172,7 @@ def framed_silhouette(shape, size, out, work):
     framed = os.path.join(work, "framed.png")
     run("convert", *rim(shape),
         # the animal, lighter at the top and darker at the bottom
-        "(", shape, "(", "-size", f"{size}x{size}", "gradient:#ffffff50-#00000038", ")",
+        "(", shape, "(", "-size", box, "gradient:#ffffff50-#00000038", ")",
         "-compose", "atop", "-composite", ")",
         "-compose", "over", "-gravity", "center", "-composite", framed)
     shadowed(bg, framed, out)
@@ -185,16 +187,16 @@ def rendered(path, work):
     return png
 
 
-def fitted(src, size, out, colour=None):
-    """src cut to what it shows and fitted into a size x size square; with a colour, its
+def fitted(src, box, out, colour=None):
+    """src cut to what it shows and fitted into a box ("WxH"); with a colour, its
     outline alone, filled with that colour."""
-    args = ["convert", src, "-trim", "+repage", "-resize", f"{size}x{size}",
-            "-background", "none", "-gravity", "center", "-extent", f"{size}x{size}"]
+    args = ["convert", src, "-trim", "+repage", "-resize", box,
+            "-background", "none", "-gravity", "center", "-extent", box]
     if colour is not None:
         # the outline: every pixel at least half opaque, in one colour
         args = ["convert", src, "-alpha", "extract", "-threshold", "50%", "-trim", "+repage",
-                "-resize", f"{size}x{size}", "-background", "black", "-gravity", "center",
-                "-extent", f"{size}x{size}", "(", "+clone", "-fill", colour, "-colorize", "100",
+                "-resize", box, "-background", "black", "-gravity", "center",
+                "-extent", box, "(", "+clone", "-fill", colour, "-colorize", "100",
                 ")", "+swap", "-alpha", "off", "-compose", "copy_opacity", "-composite"]
     run(*args, out)
     return out
@@ -202,16 +204,14 @@ def fitted(src, size, out, colour=None):
 
 def outline_picture(path, colour, out, work):
     """A silhouette cut from a drawing or a photo."""
-    size = PICTURE_SIZE[1] - 30 * SCALE
-    shape = fitted(rendered(path, work), size, os.path.join(work, "shape.png"), colour)
-    framed_silhouette(shape, size, out, work)
+    shape = fitted(rendered(path, work), DRAWING_BOX, os.path.join(work, "shape.png"), colour)
+    framed_silhouette(shape, DRAWING_BOX, out, work)
 
 
 def rimmed_picture(png, out, work):
     """Colour art other than the Fluent emoji: cut to what it shows, edged with the
     silhouettes' light rim, on the same background and shadow."""
-    size = PICTURE_SIZE[1] - 30 * SCALE
-    art = fitted(png, size, os.path.join(work, "art.png"))
+    art = fitted(png, DRAWING_BOX, os.path.join(work, "art.png"))
     bg = os.path.join(work, "bg.png")
     background(PICTURE_SIZE, BACKDROP, bg)
     framed = os.path.join(work, "framed.png")

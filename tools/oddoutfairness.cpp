@@ -22,7 +22,8 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QString dataDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VELK_DATA_DIR);
+    const QString dataDir =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VELK_DATA_DIR);
     const int questions = argc > 2 ? std::atoi(argv[2]) : 10000;
 
     auto kb = std::make_unique<Knowledge>();
