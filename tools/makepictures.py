@@ -23,8 +23,9 @@ Two looks are made, both on the same background and with the same drop shadow:
                from above and edged with a light rim
 
 Made here:
-  pictures/NAME.jpg      one per animal, 320 x 214 (twice the question screens' picture box),
-                         on a soft background in the colour of the animal's first biome
+  pictures/NAME.jpg      one per animal, 960 x 640 (sharp in the describe picture's box on a
+                         full-screen window), every one on the same soft neutral backdrop so
+                         that no colour tells where an animal lives or what it is
   dragon1..dragon6.jpg   the Name-me dragon, from barely there (6) to complete and fearsome (1)
   menu.jpg               a cheerful group of animals for the main menu, 600 x 400
 Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
@@ -38,21 +39,17 @@ import subprocess
 import sys
 import tempfile
 
-PICTURE_SIZE = (320, 214)
+PICTURE_SIZE = (960, 640)
+SCALE = 3  # rims, margins and shadows were made for 320 x 214 pictures
+# Drawings and photos fill this box: as high as the icons, and wider where the animal is long.
+DRAWING_BOX = f"{PICTURE_SIZE[0] - 60 * SCALE}x{PICTURE_SIZE[1] - 30 * SCALE}"
+QUALITY = "80"  # JPEG quality: sharp enough for a full screen, small enough for the package
 DRAGON_SIZE = (240, 340)  # the dragon box is portrait, 855 x 1215 twips
 MENU_SIZE = (600, 400)
 
-# Soft colours per biome (Desert, Plains, Jungle, Mountains, Forest, Tundra, Water): top and
-# bottom of a gentle vertical gradient.
-BIOME_COLOURS = [
-    ("#fff6dc", "#f3d9a0"),  # desert sand
-    ("#f4fbe4", "#cfe8a8"),  # plains grass
-    ("#e4f6e2", "#a9d9a4"),  # jungle green
-    ("#eef1f7", "#c6cfdf"),  # mountain grey-blue
-    ("#eaf5e6", "#bcdcb6"),  # forest moss
-    ("#f7fbff", "#d6e9f5"),  # tundra ice
-    ("#e6f5fd", "#a9d8f2"),  # water blue
-]
+# The one backdrop of every animal: top and bottom of a gentle vertical gradient, a warm pale
+# grey that neither a biome, a class nor a family owns, with room for white animals to show.
+BACKDROP = ("#f3f1ec", "#d3cfc6")
 
 
 def run(*args):
@@ -93,17 +90,10 @@ class Icons:
         return out
 
 
-def read_animals(dat_path):
-    """(picture, first biome) of every record in velk.dat."""
-    animals = []
+def read_pictures(dat_path):
+    """The picture of every record in velk.dat."""
     with open(dat_path, encoding="utf-8", newline="") as f:
-        for row in csv.reader(f):
-            if not row:
-                continue
-            biomes = [int(v) for v in row[7:14]]
-            first = next((i for i, v in enumerate(biomes) if v >= 1), 1)
-            animals.append((row[2], first))
-    return animals
+        return [row[2] for row in csv.reader(f) if row]
 
 
 # The art sets a table row can name (before the colon; a bare name is a Fluent emoji), and
@@ -113,7 +103,7 @@ ART_SETS = {
     "openmoji": {"art"},
     "openclipart": {"art", "silhouette"},
     "game-icons": {"silhouette"},
-    "tuxpaint": {"silhouette"},
+    "tuxpaint": {"art", "silhouette"},
 }
 
 
@@ -152,37 +142,37 @@ def background(size, colours, out):
     run("convert", "-size", f"{w}x{h}", f"gradient:{colours[0]}-{colours[1]}", out)
 
 
-def animal_picture(icons, emoji, biome, out, work):
+def animal_picture(icons, emoji, out, work):
     w, h = PICTURE_SIZE
     bg = os.path.join(work, "bg.png")
-    background(PICTURE_SIZE, BIOME_COLOURS[biome], bg)
-    art = icons.png(emoji, h - 24, os.path.join(work, "art.png"), work)
+    background(PICTURE_SIZE, BACKDROP, bg)
+    art = icons.png(emoji, h - 24 * SCALE, os.path.join(work, "art.png"), work)
     shadowed(bg, art, out)
 
 
-def silhouette_picture(icons, name, colour, biome, out, work):
+def silhouette_picture(icons, name, colour, out, work):
     """A one-colour game-icons silhouette."""
-    size = PICTURE_SIZE[1] - 30
+    size = PICTURE_SIZE[1] - 30 * SCALE
     shape = icons.png(name, size, os.path.join(work, "shape.png"), work, colour)
-    framed_silhouette(shape, size, biome, out, work)
+    framed_silhouette(shape, f"{size}x{size}", out, work)
 
 
 def rim(shape):
     """convert arguments for the light rim: the outline widened by a few pixels, white, a
     little see-through."""
-    return ["(", shape, "-alpha", "extract", "-morphology", "Dilate", "Disk:3", "-blur", "0x1",
+    return ["(", shape, "-alpha", "extract", "-morphology", "Dilate", f"Disk:{3 * SCALE}", "-blur", f"0x{SCALE}",
             "-evaluate", "multiply", "0.9", "-background", "white", "-alpha", "shape", ")"]
 
 
-def framed_silhouette(shape, size, biome, out, work):
+def framed_silhouette(shape, box, out, work):
     """A silhouette lit softly from above and edged with a light rim so that it stands out
     from the background as the emoji do, with the same drop shadow."""
     bg = os.path.join(work, "bg.png")
-    background(PICTURE_SIZE, BIOME_COLOURS[biome], bg)
+    background(PICTURE_SIZE, BACKDROP, bg)
     framed = os.path.join(work, "framed.png")
     run("convert", *rim(shape),
         # the animal, lighter at the top and darker at the bottom
-        "(", shape, "(", "-size", f"{size}x{size}", "gradient:#ffffff50-#00000038", ")",
+        "(", shape, "(", "-size", box, "gradient:#ffffff50-#00000038", ")",
         "-compose", "atop", "-composite", ")",
         "-compose", "over", "-gravity", "center", "-composite", framed)
     shadowed(bg, framed, out)
@@ -193,39 +183,37 @@ def rendered(path, work):
     if not path.endswith(".svg"):
         return path
     png = os.path.join(work, "drawn.png")
-    run("rsvg-convert", "-w", "800", "-h", "800", "--keep-aspect-ratio", "-o", png, path)
+    run("rsvg-convert", "-w", "1600", "-h", "1600", "--keep-aspect-ratio", "-o", png, path)
     return png
 
 
-def fitted(src, size, out, colour=None):
-    """src cut to what it shows and fitted into a size x size square; with a colour, its
+def fitted(src, box, out, colour=None):
+    """src cut to what it shows and fitted into a box ("WxH"); with a colour, its
     outline alone, filled with that colour."""
-    args = ["convert", src, "-trim", "+repage", "-resize", f"{size}x{size}",
-            "-background", "none", "-gravity", "center", "-extent", f"{size}x{size}"]
+    args = ["convert", src, "-trim", "+repage", "-resize", box,
+            "-background", "none", "-gravity", "center", "-extent", box]
     if colour is not None:
         # the outline: every pixel at least half opaque, in one colour
         args = ["convert", src, "-alpha", "extract", "-threshold", "50%", "-trim", "+repage",
-                "-resize", f"{size}x{size}", "-background", "black", "-gravity", "center",
-                "-extent", f"{size}x{size}", "(", "+clone", "-fill", colour, "-colorize", "100",
+                "-resize", box, "-background", "black", "-gravity", "center",
+                "-extent", box, "(", "+clone", "-fill", colour, "-colorize", "100",
                 ")", "+swap", "-alpha", "off", "-compose", "copy_opacity", "-composite"]
     run(*args, out)
     return out
 
 
-def outline_picture(path, colour, biome, out, work):
+def outline_picture(path, colour, out, work):
     """A silhouette cut from a drawing or a photo."""
-    size = PICTURE_SIZE[1] - 30
-    shape = fitted(rendered(path, work), size, os.path.join(work, "shape.png"), colour)
-    framed_silhouette(shape, size, biome, out, work)
+    shape = fitted(rendered(path, work), DRAWING_BOX, os.path.join(work, "shape.png"), colour)
+    framed_silhouette(shape, DRAWING_BOX, out, work)
 
 
-def rimmed_picture(png, biome, out, work):
+def rimmed_picture(png, out, work):
     """Colour art other than the Fluent emoji: cut to what it shows, edged with the
     silhouettes' light rim, on the same background and shadow."""
-    size = PICTURE_SIZE[1] - 30
-    art = fitted(png, size, os.path.join(work, "art.png"))
+    art = fitted(png, DRAWING_BOX, os.path.join(work, "art.png"))
     bg = os.path.join(work, "bg.png")
-    background(PICTURE_SIZE, BIOME_COLOURS[biome], bg)
+    background(PICTURE_SIZE, BACKDROP, bg)
     framed = os.path.join(work, "framed.png")
     run("convert", *rim(art), art, "-compose", "over", "-gravity", "center", "-composite", framed)
     shadowed(bg, framed, out)
@@ -246,25 +234,25 @@ class Art:
             sys.exit(f"no {kind} art {name} in {self.folders[kind]}")
         return path
 
-    def picture(self, kind, name, colour, biome, out, work):
+    def picture(self, kind, name, colour, out, work):
         if kind == "fluent":
-            animal_picture(self.fluent, name, biome, out, work)
+            animal_picture(self.fluent, name, out, work)
         elif kind == "game-icons":
-            silhouette_picture(self.game_icons, name, colour, biome, out, work)
+            silhouette_picture(self.game_icons, name, colour, out, work)
         elif kind == "openmoji":
-            png = self.openmoji.png(name, 800, os.path.join(work, "moji.png"), work)
-            rimmed_picture(png, biome, out, work)
+            png = self.openmoji.png(name, 1600, os.path.join(work, "moji.png"), work)
+            rimmed_picture(png, out, work)
         elif colour is not None:
-            outline_picture(self.file(kind, name), colour, biome, out, work)
+            outline_picture(self.file(kind, name), colour, out, work)
         else:
-            rimmed_picture(rendered(self.file(kind, name), work), biome, out, work)
+            rimmed_picture(rendered(self.file(kind, name), work), out, work)
 
 
 def shadowed(bg, art, out):
     run("convert", bg,
-        "(", art, "(", "+clone", "-background", "#00000040", "-shadow", "60x4+3+5", ")",
+        "(", art, "(", "+clone", "-background", "#00000040", "-shadow", f"60x{4 * SCALE}+{3 * SCALE}+{5 * SCALE}", ")",
         "+swap", "-background", "none", "-layers", "merge", "+repage", ")",
-        "-gravity", "center", "-composite", "-quality", "90", out)
+        "-gravity", "center", "-composite", "-quality", QUALITY, out)
 
 
 def dragons(icons, folder, work):
@@ -331,12 +319,12 @@ def main():
     table = read_picture_table(os.path.join(here, "pictures.tsv"))
     os.makedirs(os.path.join(options.data, "pictures"), exist_ok=True)
     with tempfile.TemporaryDirectory() as work:
-        for picture, biome in read_animals(os.path.join(options.data, "velk.dat")):
+        for picture in read_pictures(os.path.join(options.data, "velk.dat")):
             stem = os.path.basename(picture)
             if stem not in table:
                 sys.exit(f"no art named for {picture} in tools/pictures.tsv")
             kind, name, colour = table[stem]
-            art.picture(kind, name, colour, biome, os.path.join(options.data, picture), work)
+            art.picture(kind, name, colour, os.path.join(options.data, picture), work)
         dragons(art.fluent, options.data, work)
         menu(art.fluent, options.data, work)
 

@@ -24,7 +24,7 @@ inline const ArtSet artSets[] = {
     {"game-icons", false, true, "game-icons.net", "CC BY 3.0"},
     {"openmoji", true, false, "OpenMoji", "CC BY-SA 4.0"},
     {"openclipart", true, true, "Openclipart", "public domain"},
-    {"tuxpaint", false, true, "Tux Paint", "GPL 2"},
+    {"tuxpaint", true, true, "Tux Paint", "GPL 2"},
 };
 
 inline const ArtSet* artSetOf(const QString& art) {
