@@ -11,6 +11,7 @@ packages=(
     at-spi2-core python3-pyatspi
     xdg-utils desktop-file-utils appstream dpkg-dev file
     qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+    libqt6sql6-sqlite
 )
 
 missing=()

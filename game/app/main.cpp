@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/formsui.h"
 #include "app/mainmenu.h"
+#include "history/sqlhistory.h"
 #include "knowledge/programinfo.h"
 #include "play/programstate.h"
 #include "widgets/formhelpers.h"
@@ -33,6 +34,9 @@ int main(int argc, char** argv) {
     state.speech.attach(voice);
 #endif
     state.speech.load(Speech::userFile());
+    state.players.file = PlayerFile(PlayerFile::userFile());
+    // Opened at the first need, once the menu shows: start-up never loads the database.
+    state.players.setOpener([&state] { return openSqlHistory(state.folders.work, state.ui); });
     MainMenu menu(state, QCoreApplication::applicationDirPath(),
                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     menu.show();

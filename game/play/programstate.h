@@ -4,6 +4,7 @@
 #include "knowledge/categories.h"
 #include "knowledge/random.h"
 #include "play/gamefolders.h"
+#include "play/players.h"
 #include "play/score.h"
 #include "play/settings.h"
 #include "play/speech.h"
@@ -29,4 +30,5 @@ public:
     Scores scores;
     Speech speech;           // reading aloud, off unless the player chose it
     int16_t nameMeWorth = 0; // the points of a Name-me question, and the misses it allows
+    PlayerRecords players;   // who is playing, and what they answered before
 };

@@ -3,6 +3,7 @@
 
 #include "knowledge/wording.h"
 #include "play/game.h"
+#include "play/players.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
 #include "screens/shuffle.h"
@@ -59,5 +60,6 @@ void OddOneOutQuestion::answer(int picture) {
                          promptText(state_, 2, kb.chosen[0], QuestionType::None);
     // The online question file keeps the wrong answers, worded as the player read them.
     if (!right) logLine(state_, text, 2, 0);
+    recordReplies(state_, {{kb.chosen[1], animalAt(picture), right, right ? 5 : 0, 5}});
     showResult(state_, right ? 5 : 0, 5, text);
 }

@@ -3,6 +3,7 @@
 
 #include "knowledge/programinfo.h"
 #include "play/programstate.h"
+#include "screens/playersforms.h"
 #include "widgets/formhelpers.h"
 #include "widgets/presses.h"
 #include "widgets/readaloud.h"
@@ -57,8 +58,9 @@ SetupForm::SetupForm(ProgramState& state, QWidget* parent)
     : QDialog(parent), screen_(state), speech_(state.speech) {
     setObjectName("setup");
     setFont(sansFont(8.25));
-    setFixedSize(twips(6585), twips(5895));
+    setFixedSize(twips(6585), twips(6975));
     createControls();
+    createPlayerChoices(*this, state);
     formLoad();
     readAloud(*this, speech_);
 }

@@ -3,3 +3,4 @@
 #include "framework/f.h"
 #include "knowledge/programinfo.h"
 #include "screens/s.h"
+#include "history/h.h"
