@@ -96,7 +96,10 @@ bool SqlHistory::inTransaction(const std::function<bool()>& work) {
         lastFault_ = judge(db_.lastError());
         return false;
     }
-    if (work() && db_.commit()) return true;
+    if (work()) {
+        if (db_.commit()) return true;
+        lastFault_ = judge(db_.lastError());
+    }
     db_.rollback();
     return false;
 }
@@ -111,6 +114,8 @@ Opened SqlHistory::open() {
     QSqlQuery version(db_);
     if (!version.exec("PRAGMA user_version") || !version.next()) return judge(version.lastError());
     const int found = version.value(0).toInt();
+    mode.finish();
+    version.finish();
     if (!exec("PRAGMA synchronous=NORMAL")) return lastFault_;
     if (found > historySchemaVersion) {
         error_ = "it was made by a newer version of the game";
@@ -119,6 +124,7 @@ Opened SqlHistory::open() {
     QSqlQuery check(db_);
     if (!check.exec("PRAGMA quick_check") || !check.next()) return judge(check.lastError());
     if (check.value(0).toString() != "ok") return Opened::damaged;
+    check.finish();
     if (found == historySchemaVersion) return Opened::ok;
     // Version 0 is a new file. Later versions add their steps here, each from the one before.
     const bool made = inTransaction([this] {
