@@ -60,9 +60,11 @@ void playRound(ProgramState& state) {
 
 int16_t pickAnimal(ProgramState& state, int slot) {
     const DifficultyWindow window{state.settings.minDifficulty, state.settings.maxDifficulty};
-    const bool practised = state.players.practise && slot == subjectSlot(state.knowledge.questionType);
+    const bool practised =
+        state.players.practise && slot == subjectSlot(state.knowledge.questionType);
     return pickAnimal(state.knowledge, window, state.random, state.ui, slot,
-                      practised ? std::span<const int16_t>(state.players.missed) : std::span<const int16_t>());
+                      practised ? std::span<const int16_t>(state.players.missed)
+                                : std::span<const int16_t>());
 }
 
 QString attributeText(const ProgramState& state, int animal, QuestionType qtype) {

@@ -10,10 +10,10 @@
 struct Answer {
     qint64 time = 0; // milliseconds since 1970, UTC
     int player = 0;
-    int kind = 0;       // the number of the question kind
-    QStringList asked;  // every animal the question showed
-    QString subject;    // the animal the answer is about
-    QString answered;   // the animal the player gave; empty for a name not found
+    int kind = 0;      // the number of the question kind
+    QStringList asked; // every animal the question showed
+    QString subject;   // the animal the answer is about
+    QString answered;  // the animal the player gave; empty for a name not found
     bool right = false;
     int points = 0;
     int possible = 0;

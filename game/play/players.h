@@ -26,10 +26,10 @@ public:
     // Only what the history holds so far; never opens it.
     bool opened() const { return opened_; }
 
-    int current = 1;   // the id of the player playing
-    bool practise = false;           // missed animals come back in this game
-    std::vector<int16_t> missed;     // their recently missed animals, most recent first
-    PlayerFile file;                 // the player's own settings, where the practise switch lives
+    int current = 1;             // the id of the player playing
+    bool practise = false;       // missed animals come back in this game
+    std::vector<int16_t> missed; // their recently missed animals, most recent first
+    PlayerFile file;             // the player's own settings, where the practise switch lives
 
 private:
     Opener opener_;

@@ -55,7 +55,8 @@ void DescribeQuestion::answer(int option) {
     if (!awaitsAnswer() || option < 0 || option >= options) return;
     answered_ = true;
     const bool right = option == correctChoice_;
-    recordReplies(state_, {{pictured(), state_.knowledge.chosen[size_t(option)], right, right ? 5 : 0, 5}});
+    recordReplies(state_,
+                  {{pictured(), state_.knowledge.chosen[size_t(option)], right, right ? 5 : 0, 5}});
     if (right)
         showResult(state_, 5, 5, " Correct, +5 pts");
     else

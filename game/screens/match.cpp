@@ -155,7 +155,8 @@ void MatchQuestion::done() {
     QList<Reply> replies; // a reply per bar: the animal named, and the one it was laid on
     for (int bar = 0; bar < count; ++bar) {
         const int p = pictureOfBar(bar);
-        const int given = p == none ? 0 : state_.knowledge.chosen[size_t(slotOfPicture_[size_t(p)])];
+        const int given =
+            p == none ? 0 : state_.knowledge.chosen[size_t(slotOfPicture_[size_t(p)])];
         const bool ok = p != none && slotOfPicture_[size_t(p)] == bar;
         replies.append({state_.knowledge.chosen[size_t(bar)], given, ok, ok ? 5 : 0, 5});
     }

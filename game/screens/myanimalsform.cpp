@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -54,14 +55,15 @@ protected:
 private:
     void paintCard(QPainter& painter, const Progress::Card& card, QPoint at, qreal ratio) {
         const AnimalRecord& a = state_.knowledge.animals[size_t(card.animal)];
-        const QPixmap picture = thumbnails_.get(findDataFile(state_.folders, a.picture),
-                                                card.known, ratio);
+        const QPixmap picture =
+            thumbnails_.get(findDataFile(state_.folders, a.picture), card.known, ratio);
         const QRect box(at + QPoint(4, 4), QSize(Thumbnails::side, Thumbnails::side));
         if (picture.isNull())
             painter.fillRect(box, palette().color(QPalette::Mid));
         else
             painter.drawPixmap(box, picture);
-        painter.setPen(palette().color(card.known ? QPalette::WindowText : QPalette::PlaceholderText));
+        painter.setPen(
+            palette().color(card.known ? QPalette::WindowText : QPalette::PlaceholderText));
         painter.drawText(QRect(at.x(), box.bottom() + 2, cardWidth, 18),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
                          fontMetrics().elidedText(a.name, Qt::ElideRight, cardWidth - 4));
@@ -95,11 +97,11 @@ protected:
             const QRect cell(k * w + 4, 0, w - 8, height());
             const QRect plot = cell.adjusted(0, textHeight + 2, 0, -textHeight - 2);
             painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(QRect(cell.left(), 0, cell.width(), textHeight),
-                             Qt::AlignHCenter | Qt::TextSingleLine,
-                             fontMetrics().elidedText(
-                                 state_.knowledge.tables.questionTypeNames[size_t(k + 1)],
-                                 Qt::ElideRight, cell.width()));
+            painter.drawText(
+                QRect(cell.left(), 0, cell.width(), textHeight),
+                Qt::AlignHCenter | Qt::TextSingleLine,
+                fontMetrics().elidedText(state_.knowledge.tables.questionTypeNames[size_t(k + 1)],
+                                         Qt::ElideRight, cell.width()));
             painter.drawLine(plot.bottomLeft(), plot.bottomRight());
             const int bw = plot.width() / Progress::weeks;
             int total = 0;
@@ -162,7 +164,10 @@ MyAnimalsForm::MyAnimalsForm(ProgramState& state, Thumbnails& thumbnails, QWidge
     grid->setObjectName("picCards");
     grid->setAccessibleName("Animals");
     scroll->setWidget(grid);
-    grid->relayout(scroll->viewport()->width());
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The cards fill the width the box has beside its scroll bar, known before it shows.
+    cardsWidth_ = scroll->width() - 2 * scroll->frameWidth() -
+                  scroll->verticalScrollBar()->sizeHint().width();
     cards_ = grid;
     chart_ = placed<WeeksChart>(this, "picWeeks", {120, 6120, 9600, 1980}, state_, progress_);
     chart_->setAccessibleName("Right answers of the last weeks");
@@ -186,8 +191,9 @@ void MyAnimalsForm::showPlayer(int id) {
     History* history = state_.players.history();
     const QList<Answer> answers = history && id ? history->answers(id, 0) : QList<Answer>{};
     progress_ = progressOf(state_.knowledge, answers, QDateTime::currentMSecsSinceEpoch());
-    known_->setText(QString("%1 of %2 animals answered right").arg(progress_.known)
+    known_->setText(QString("%1 of %2 animals answered right")
+                        .arg(progress_.known)
                         .arg(progress_.cards.size()));
-    static_cast<CardGrid*>(cards_)->relayout(cards_->width());
+    static_cast<CardGrid*>(cards_)->relayout(cardsWidth_);
     chart_->update();
 }

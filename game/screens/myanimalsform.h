@@ -40,5 +40,6 @@ private:
     QComboBox* player_ = nullptr;
     QLabel* known_ = nullptr;
     QWidget* cards_ = nullptr;
+    int cardsWidth_ = 0;
     QWidget* chart_ = nullptr;
 };

@@ -111,7 +111,8 @@ NameMeGame::Outcome NameMeGame::hit(const std::function<void()>& shown) {
     if (wordMask_ != hiddenWord_) return Outcome::hit;
     over_ = true;
     const int subject = state_.knowledge.chosen[0];
-    recordReplies(state_, {{subject, subject, true, state_.nameMeWorth - misses(), state_.nameMeWorth}});
+    recordReplies(state_,
+                  {{subject, subject, true, state_.nameMeWorth - misses(), state_.nameMeWorth}});
     showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth, "You got it!", name_);
     return Outcome::won;
 }

@@ -21,8 +21,8 @@ constexpr int avatarPixels = 72;
 
 QIcon avatarIcon(const ProgramState& state, const QString& avatar, QWidget& on) {
     if (avatar.isEmpty()) return {};
-    const QPixmap p = readPicture(findDataFile(state.folders, avatar),
-                                  {avatarPixels, avatarPixels}, on.devicePixelRatioF());
+    const QPixmap p = readPicture(findDataFile(state.folders, avatar), {avatarPixels, avatarPixels},
+                                  on.devicePixelRatioF());
     return p.isNull() ? QIcon() : QIcon(p);
 }
 
@@ -58,8 +58,8 @@ bool askWhoIsPlaying(ProgramState& state, QWidget* parent) {
     int chosen = 0;
     for (int i = 0; i < players.size(); ++i) {
         const Player& p = players[i];
-        auto* b = placed<QPushButton>(&ask, arrayName("cmdPlayer", i), {120, 840 + row * i, 4560, 1200},
-                                      p.name);
+        auto* b = placed<QPushButton>(&ask, arrayName("cmdPlayer", i),
+                                      {120, 840 + row * i, 4560, 1200}, p.name);
         b->setFont(sansFont(16, true));
         b->setIcon(avatarIcon(state, p.avatar, *b));
         b->setIconSize({avatarPixels, avatarPixels});
@@ -78,16 +78,18 @@ bool askWhoIsPlaying(ProgramState& state, QWidget* parent) {
 
 void createPlayerChoices(QWidget& setup, ProgramState& state) {
     PlayerRecords& players = state.players;
-    auto* practise = placed<QCheckBox>(&setup, "chkPractise", {120, 6480, 2295, 375},
-                                       "Practise missed animals");
+    auto* practise =
+        placed<QCheckBox>(&setup, "chkPractise", {120, 6480, 2295, 375}, "Practise missed animals");
     practise->setToolTip("The animals missed lately come back first");
     practise->setChecked(practiseOn(players, players.current));
     onToggle(practise, &setup, [&players](bool on) { setPractise(players, players.current, on); });
-    auto* cmdPlayers = placed<QPushButton>(&setup, "cmdPlayers", {4080, 6480, 2295, 375}, "Players");
+    auto* cmdPlayers =
+        placed<QPushButton>(&setup, "cmdPlayers", {4080, 6480, 2295, 375}, "Players");
     History* history = players.history();
     cmdPlayers->setEnabled(history != nullptr);
-    cmdPlayers->setToolTip(history ? "Who plays here: add, rename or remove a player"
-                                   : "Players need the history of answers, which cannot be kept here");
+    cmdPlayers->setToolTip(history
+                               ? "Who plays here: add, rename or remove a player"
+                               : "Players need the history of answers, which cannot be kept here");
     onClick(cmdPlayers, &setup, [&state, &setup, history] {
         PlayersForm form(state, *history, &setup);
         form.exec();
@@ -181,5 +183,6 @@ void PlayersForm::remove() {
     if (!history_.removePlayer(id)) return;
     if (state_.players.current == id) state_.players.current = 0;
     refill(0);
-    if (state_.players.current == 0 && !players_.isEmpty()) state_.players.current = players_.first().id;
+    if (state_.players.current == 0 && !players_.isEmpty())
+        state_.players.current = players_.first().id;
 }

@@ -17,8 +17,8 @@ struct Progress {
         int animal = 0;
         bool known = false;
     };
-    QList<Card> cards;       // in the order of velk.dat
-    int known = 0;           // cards answered right at least once
+    QList<Card> cards; // in the order of velk.dat
+    int known = 0;     // cards answered right at least once
     // [kind - 1][week], week 0 the one ending `now`, weeks - 1 the oldest.
     std::array<std::array<int, weeks>, questionTypeCount> rightPerWeek{};
 };

@@ -6,8 +6,8 @@
 #include "play/game.h"
 #include "play/programstate.h"
 #include "recordingui.h"
-#include "scriptedrandom.h"
 #include "screens/describe.h"
+#include "scriptedrandom.h"
 
 #include <QDir>
 

@@ -60,8 +60,8 @@ void TestHistory::schemaAndPlayers() {
     const int ann = history->addPlayer("Ann", "pictures/owl.jpg");
     QVERIFY(ann > 1);
     QVERIFY(history->changePlayer({1, "Bo", "pictures/lion.jpg"}));
-    QCOMPARE(history->players(), (QList<Player>{{1, "Bo", "pictures/lion.jpg"},
-                                                 {ann, "Ann", "pictures/owl.jpg"}}));
+    QCOMPARE(history->players(),
+             (QList<Player>{{1, "Bo", "pictures/lion.jpg"}, {ann, "Ann", "pictures/owl.jpg"}}));
     QVERIFY(history->removePlayer(1));
     QVERIFY(!history->removePlayer(ann)); // someone always plays
     QCOMPARE(history->players().size(), 1);
@@ -87,10 +87,12 @@ void TestHistory::answersComeBackAsTheyWereKept() {
     RecordingUi ui;
     auto history = openSqlHistory(folder.path(), ui);
     QVERIFY(history);
-    const Answer early{1000, 1, 2, {"lion.jpg", "owl.jpg", "frog.jpg", "cow.jpg"}, "lion.jpg",
-                       "owl.jpg", false, 0, 5};
+    const Answer early{1000,       1,         2,     {"lion.jpg", "owl.jpg", "frog.jpg", "cow.jpg"},
+                       "lion.jpg", "owl.jpg", false, 0,
+                       5};
     const Answer late{2000, 2, 1, {"cow.jpg"}, "cow.jpg", "", false, 0, 6};
-    const Answer sameTime{2000, 1, 9, {"a.jpg"}, QString::fromUtf8("élan.jpg"), "a.jpg", true, 5, 5};
+    const Answer sameTime{2000,    1,    9, {"a.jpg"}, QString::fromUtf8("élan.jpg"),
+                          "a.jpg", true, 5, 5};
     QVERIFY(history->record({early, late}));
     QVERIFY(history->record({sameTime}));
     QCOMPARE(history->answers(0, 0), (QList<Answer>{early, late, sameTime}));

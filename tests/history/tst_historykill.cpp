@@ -34,8 +34,15 @@ public:
     for (int question = from;; ++question) {
         QList<Answer> answers;
         for (int i = 0; i < answersPerQuestion; ++i)
-            answers << Answer{question, 1, 2, {"a.jpg", "b.jpg", "c.jpg", "d.jpg"},
-                              QString("%1.jpg").arg(i), "b.jpg", i == 1, i == 1 ? 5 : 0, 5};
+            answers << Answer{question,
+                              1,
+                              2,
+                              {"a.jpg", "b.jpg", "c.jpg", "d.jpg"},
+                              QString("%1.jpg").arg(i),
+                              "b.jpg",
+                              i == 1,
+                              i == 1 ? 5 : 0,
+                              5};
         if (!history->record(answers)) _exit(5);
         if (::write(done, &question, sizeof question) != sizeof question) _exit(6);
     }

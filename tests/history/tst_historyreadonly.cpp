@@ -28,7 +28,8 @@ void TestHistoryReadOnly::playsOnWithoutHistory() {
     if (keptBefore) {
         RecordingUi ui;
         auto history = openSqlHistory(work, ui);
-        QVERIFY(history && history->record({Answer{1, 1, 1, {"owl.jpg"}, "owl.jpg", "", false, 0, 5}}));
+        QVERIFY(history &&
+                history->record({Answer{1, 1, 1, {"owl.jpg"}, "owl.jpg", "", false, 0, 5}}));
     }
     const QByteArray before = readFile(QDir(work).filePath(historyFileName));
     QVERIFY(QFile::setPermissions(work, QFile::ReadOwner | QFile::ExeOwner));

@@ -264,9 +264,11 @@ void TestDraw::practisedAnimalsKeepEveryRule_data() {
     QTest::newRow("a missed animal comes first") << 1 << 0 << QList<int16_t>{9} << QList<int>{9};
     QTest::newRow("drawn among those that fit")
         << 1 << 0 << QList<int16_t>{3, 14, 9} << QList<int>{3, 9};
-    QTest::newRow("above the window: drawn as ever") << 1 << 0 << QList<int16_t>{14} << QList<int>{};
+    QTest::newRow("above the window: drawn as ever")
+        << 1 << 0 << QList<int16_t>{14} << QList<int>{};
     QTest::newRow("no biome for a biome question") << 5 << 0 << QList<int16_t>{13} << QList<int>{};
-    QTest::newRow("not a number of an animal") << 1 << 0 << QList<int16_t>{0, 16, -2} << QList<int>{};
+    QTest::newRow("not a number of an animal")
+        << 1 << 0 << QList<int16_t>{0, 16, -2} << QList<int>{};
     QTest::newRow("the odd one is unlike the reference")
         << 6 << 1 << QList<int16_t>{2, 8} << QList<int>{8};
     QTest::newRow("an alike animal is never the odd one")
