@@ -8,6 +8,7 @@
 #include "play/programstate.h"
 #include "screens/myanimalsform.h"
 #include "silentui.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -18,20 +19,31 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
 namespace {
 
-std::vector<double> millis(int runs, const std::function<void()>& work) {
+// Processor time, not wall time: on a machine shared with other work the wall clock
+// measures the others too. Both are printed where they differ.
+double cpuMillis() {
+    return double(std::clock()) * 1000.0 / CLOCKS_PER_SEC;
+}
+
+std::vector<double> millis(int runs, const std::function<void()>& work,
+                           std::vector<double>* wall = nullptr) {
     std::vector<double> ms;
     for (int r = 0; r < runs; ++r) {
         QElapsedTimer t;
         t.start();
+        const double cpu = cpuMillis();
         work();
-        ms.push_back(t.nsecsElapsed() / 1e6);
+        ms.push_back(cpuMillis() - cpu);
+        if (wall) wall->push_back(t.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
+    if (wall) std::sort(wall->begin(), wall->end());
     return ms;
 }
 
@@ -65,6 +77,7 @@ int main(int argc, char** argv) {
     // As after a match question: four answers in one transaction.
     state.knowledge.questionType = QuestionType::MatchNames;
     int question = 0;
+    std::vector<double> recordWall;
     const auto record = millis(1001, [&] {
         ++question;
         state.knowledge.chosen = {int16_t(1 + question % 400), int16_t(1 + (question + 7) % 400),
@@ -74,10 +87,11 @@ int main(int argc, char** argv) {
             replies.append({state.knowledge.chosen[size_t(bar)], state.knowledge.chosen[size_t(bar)],
                             bar % 2 == 0, 5, 5});
         recordReplies(state, replies);
-    });
-    std::printf("recording a question's answers: median %.3f ms, 90th percentile %.3f ms "
-                "(target: median < 1 ms)\n",
-                record[record.size() / 2], record[record.size() * 9 / 10]);
+    }, &recordWall);
+    std::printf("recording a question's answers: median %.3f ms processor, %.3f ms wall; "
+                "90th percentile %.3f ms wall (target: median < 1 ms)\n",
+                record[record.size() / 2], recordWall[recordWall.size() / 2],
+                recordWall[recordWall.size() * 9 / 10]);
 
     // 10,000 answers in all, over the last eight weeks.
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
@@ -92,6 +106,17 @@ int main(int argc, char** argv) {
     history.record(many);
     std::printf("answers kept: %lld\n", (long long)history.answers(0, 0).size());
 
+    const auto query = millis(
+        5, [&] { history.rightAnswers(1, now, Progress::weekMs, Progress::weeks); });
+    std::printf("of which counting the right answers: %.1f ms processor\n",
+                query[query.size() / 2]);
+    // The menu is up when My animals opens: the window system, the fonts and the picture
+    // reader are in use already.
+    QWidget menu;
+    menu.show();
+    QApplication::processEvents();
+    readPicture(QDir(programFolder).filePath("menu.jpg"), {64, 64}, 1);
+
     Thumbnails thumbnails;
     const auto open = [&] {
         MyAnimalsForm form(state, thumbnails);
@@ -99,10 +124,11 @@ int main(int argc, char** argv) {
         QApplication::processEvents(); // the first paint: the cards in sight are drawn
         form.repaint();
     };
-    const auto cold = millis(1, open);
-    const auto warm = millis(21, open);
-    std::printf("opening My animals, 400 animals, 10,000 answers: first %.1f ms, then median "
-                "%.1f ms (target < 100 ms)\n",
-                cold[0], warm[warm.size() / 2]);
+    std::vector<double> coldWall, warmWall;
+    const auto cold = millis(1, open, &coldWall);
+    const auto warm = millis(21, open, &warmWall);
+    std::printf("opening My animals, 400 animals, 10,000 answers: first %.1f ms processor "
+                "(%.1f ms wall), then median %.1f ms processor (%.1f ms wall) (target < 100 ms)\n",
+                cold[0], coldWall[0], warm[warm.size() / 2], warmWall[warmWall.size() / 2]);
     return 0;
 }

@@ -27,6 +27,8 @@ const char* const schema[] = {
     " subject TEXT NOT NULL, answered TEXT NOT NULL, correct INTEGER NOT NULL,"
     " points INTEGER NOT NULL, possible INTEGER NOT NULL)",
     "CREATE INDEX answers_by_player ON answers(player, time)",
+    // Holds all that My animals counts, so counting never reads the answers themselves.
+    "CREATE INDEX right_answers ON answers(player, correct, time, kind, subject)",
     "INSERT INTO players(id, name) VALUES(1, 'Player 1')",
 };
 
@@ -53,6 +55,7 @@ public:
 
     bool record(const QList<Answer>& answers) override;
     QList<Answer> answers(int player, qint64 since) override;
+    RightAnswers rightAnswers(int player, qint64 now, qint64 weekMs, int weeks) override;
     QList<Player> players() override;
     int addPlayer(const QString& name, const QString& avatar) override;
     bool changePlayer(const Player& player) override;
@@ -188,6 +191,29 @@ QList<Answer> SqlHistory::answers(int player, qint64 since) {
         a.possible = q.value(8).toInt();
         found << a;
     }
+    return found;
+}
+
+// Counted by SQLite: a few hundred rows come back where thousands of answers lie.
+RightAnswers SqlHistory::rightAnswers(int player, qint64 now, qint64 weekMs, int weeks) {
+    RightAnswers found;
+    QSqlQuery animals(db_);
+    animals.setForwardOnly(true);
+    animals.prepare("SELECT DISTINCT subject FROM answers WHERE player = ? AND correct = 1");
+    animals.addBindValue(player);
+    if (exec(animals))
+        while (animals.next())
+            found.animals << animals.value(0).toString();
+    QSqlQuery perWeek(db_);
+    perWeek.setForwardOnly(true);
+    perWeek.prepare("SELECT kind, (? - time) / ? AS week, COUNT(*) FROM answers WHERE player = ?"
+                    " AND correct = 1 AND time <= ? AND time > ? GROUP BY kind, week");
+    for (const qint64 value : {now, weekMs, qint64(player), now, now - weekMs * weeks})
+        perWeek.addBindValue(value);
+    if (exec(perWeek))
+        while (perWeek.next())
+            found.weeks.append({perWeek.value(0).toInt(), perWeek.value(1).toInt(),
+                                perWeek.value(2).toInt()});
     return found;
 }
 

@@ -20,6 +20,19 @@ struct Answer {
     friend bool operator==(const Answer&, const Answer&) = default;
 };
 
+// A player's right answers, counted where they are kept: every animal answered right at
+// least once, and per kind of question the right answers of each week before `now`.
+struct RightAnswers {
+    QStringList animals;
+    struct Week {
+        int kind = 0;
+        int week = 0; // 0: the seven days up to now
+        int count = 0;
+        friend bool operator==(const Week&, const Week&) = default;
+    };
+    QList<Week> weeks;
+};
+
 // A child who plays: a name, and an animal picture to find it by.
 struct Player {
     int id = 0;
@@ -37,6 +50,8 @@ public:
     virtual bool record(const QList<Answer>& answers) = 0;
     // A player's answers from `since` on (0: all players), oldest first.
     virtual QList<Answer> answers(int player, qint64 since) = 0;
+    // The right answers of a player, of the last `weeks` weeks of `weekMs` for the counts.
+    virtual RightAnswers rightAnswers(int player, qint64 now, qint64 weekMs, int weeks) = 0;
 
     virtual QList<Player> players() = 0;
     // The new player's id, or 0 when it could not be kept.

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
+#include <QTimer>
 
 namespace {
 
@@ -50,14 +52,19 @@ protected:
                 paintCard(painter, progress_.cards[i], {column * cardWidth, row * cardHeight},
                           ratio);
             }
+        if (!waiting_.isEmpty()) QTimer::singleShot(0, this, [this] { decodeSome(); });
     }
 
 private:
     void paintCard(QPainter& painter, const Progress::Card& card, QPoint at, qreal ratio) {
         const AnimalRecord& a = state_.knowledge.animals[size_t(card.animal)];
-        const QPixmap picture =
-            thumbnails_.get(findDataFile(state_.folders, a.picture), card.known, ratio);
+        const QString file = findDataFile(state_.folders, a.picture);
         const QRect box(at + QPoint(4, 4), QSize(Thumbnails::side, Thumbnails::side));
+        QPixmap picture;
+        if (thumbnails_.has(file))
+            picture = thumbnails_.get(file, card.known, ratio);
+        else
+            waiting_.insert(file);
         if (picture.isNull())
             painter.fillRect(box, palette().color(QPalette::Mid));
         else
@@ -69,9 +76,21 @@ private:
                          fontMetrics().elidedText(a.name, Qt::ElideRight, cardWidth - 4));
     }
 
+    // The screen opens at once with the cards drawn empty, and their pictures come a few at
+    // a time as they are decoded.
+    void decodeSome() {
+        int decoded = 0;
+        for (auto it = waiting_.begin(); it != waiting_.end() && decoded < 6; ++decoded) {
+            thumbnails_.get(*it, true, devicePixelRatioF());
+            it = waiting_.erase(it);
+        }
+        if (decoded > 0) update();
+    }
+
     const ProgramState& state_;
     const Progress& progress_;
     Thumbnails& thumbnails_;
+    QSet<QString> waiting_;
     int columns_ = 1;
 };
 
@@ -189,8 +208,11 @@ MyAnimalsForm::MyAnimalsForm(ProgramState& state, Thumbnails& thumbnails, QWidge
 
 void MyAnimalsForm::showPlayer(int id) {
     History* history = state_.players.history();
-    const QList<Answer> answers = history && id ? history->answers(id, 0) : QList<Answer>{};
-    progress_ = progressOf(state_.knowledge, answers, QDateTime::currentMSecsSinceEpoch());
+    const RightAnswers right =
+        history && id ? history->rightAnswers(id, QDateTime::currentMSecsSinceEpoch(),
+                                              Progress::weekMs, Progress::weeks)
+                      : RightAnswers{};
+    progress_ = progressOf(state_.knowledge, right);
     known_->setText(QString("%1 of %2 animals answered right")
                         .arg(progress_.known)
                         .arg(progress_.cards.size()));

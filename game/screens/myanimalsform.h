@@ -17,6 +17,8 @@ class Thumbnails {
 public:
     static constexpr int side = 96; // pixels
     QPixmap get(const QString& fileName, bool colour, qreal ratio);
+    // Whether the file was decoded already, readable or not.
+    bool has(const QString& fileName) const { return colour_.contains(fileName); }
 
 private:
     QHash<QString, QPixmap> colour_;

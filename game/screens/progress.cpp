@@ -5,17 +5,12 @@
 
 #include <QSet>
 
-Progress progressOf(const Knowledge& kb, const QList<Answer>& answers, qint64 now) {
+Progress progressOf(const Knowledge& kb, const RightAnswers& right) {
     Progress p;
-    QSet<QString> known;
-    for (const Answer& a : answers) {
-        if (!a.right) continue;
-        known.insert(a.subject);
-        const qint64 age = now - a.time;
-        if (a.kind < 1 || a.kind > questionTypeCount || age < 0) continue;
-        const qint64 week = age / Progress::weekMs;
-        if (week < Progress::weeks) ++p.rightPerWeek[size_t(a.kind - 1)][size_t(week)];
-    }
+    for (const RightAnswers::Week& w : right.weeks)
+        if (w.kind >= 1 && w.kind <= questionTypeCount && w.week >= 0 && w.week < Progress::weeks)
+            p.rightPerWeek[size_t(w.kind - 1)][size_t(w.week)] += w.count;
+    const QSet<QString> known(right.animals.begin(), right.animals.end());
     p.cards.reserve(kb.animalCount);
     for (int n = 1; n <= kb.animalCount; ++n) {
         const bool k = known.contains(animalKey(kb, n));

@@ -23,4 +23,4 @@ struct Progress {
     std::array<std::array<int, weeks>, questionTypeCount> rightPerWeek{};
 };
 
-Progress progressOf(const Knowledge& kb, const QList<Answer>& answers, qint64 now);
+Progress progressOf(const Knowledge& kb, const RightAnswers& right);

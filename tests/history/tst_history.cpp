@@ -98,6 +98,16 @@ void TestHistory::answersComeBackAsTheyWereKept() {
     QCOMPARE(history->answers(0, 0), (QList<Answer>{early, late, sameTime}));
     QCOMPARE(history->answers(1, 0), (QList<Answer>{early, sameTime}));
     QCOMPARE(history->answers(1, 1500), QList<Answer>{sameTime});
+
+    // Counted for My animals: every animal ever answered right, the weeks only lately.
+    const Answer longAgo{100, 1, 1, {"lion.jpg"}, "lion.jpg", "lion.jpg", true, 6, 6};
+    QVERIFY(history->record({longAgo, longAgo}));
+    const RightAnswers right = history->rightAnswers(1, 2500, 1000, 2);
+    QCOMPARE(QSet<QString>(right.animals.begin(), right.animals.end()),
+             (QSet<QString>{"lion.jpg", sameTime.subject}));
+    QCOMPARE(right.animals.size(), 2);
+    QCOMPARE(right.weeks, (QList<RightAnswers::Week>{{9, 0, 1}}));
+    QCOMPARE(history->rightAnswers(1, 3500, 1000, 2).weeks, (QList<RightAnswers::Week>{{9, 1, 1}}));
 }
 
 void TestHistory::recordsEveryAnswerOfAGame() {
