@@ -76,6 +76,7 @@ void beginPlayerGame(ProgramState& state) {
 void recordReplies(ProgramState& state, const QList<Reply>& replies) {
     PlayerRecords& p = state.players;
     for (const Reply& r : replies) {
+        if (!p.practise) break;
         const auto at = std::find(p.missed.begin(), p.missed.end(), r.subject);
         if (at != p.missed.end()) p.missed.erase(at);
         if (!r.right) p.missed.insert(p.missed.begin(), int16_t(r.subject));

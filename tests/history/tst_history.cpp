@@ -167,10 +167,10 @@ void TestHistory::practiseOffDrawsAsWithoutHistory() {
     missing.play(6, QList<bool>(6, false));
     PlayedGame off(folder.path(), 42);
     QVERIFY(setPractise(off.state.players, 1, false));
-    off.play(6);
+    off.play(6, QList<bool>(6, false));
     PlayedGame none(folder.path(), 42);
     none.state.players.setOpener({}); // no history at all
-    none.play(6);
+    none.play(6, QList<bool>(6, false));
     QCOMPARE(off.subjects, none.subjects);
     QCOMPARE(off.state.knowledge.chosen, none.state.knowledge.chosen);
 }
