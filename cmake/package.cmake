@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://morvane.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window system plugin; the JPEG reader comes with libqt6gui6.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The window system plugin and the SQLite driver of the history; the JPEG reader comes with
+# libqt6gui6.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
 # Opens the help in the desktop's text viewer; without it the game shows the help itself.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
