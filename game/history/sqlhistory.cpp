@@ -37,6 +37,11 @@ constexpr char askedSeparator = '\n';
 
 enum class Opened { ok, damaged, unusable };
 
+// A null QString binds as NULL, which the text columns refuse: "no animal" is the empty text.
+QVariant text(const QString& s) {
+    return s.isNull() ? QVariant(QString("")) : QVariant(s);
+}
+
 class SqlHistory : public History {
 public:
     SqlHistory(const QString& fileName, Ui& ui)
@@ -154,9 +159,9 @@ bool SqlHistory::record(const QList<Answer>& answers) {
             q.addBindValue(a.time);
             q.addBindValue(a.player);
             q.addBindValue(a.kind);
-            q.addBindValue(a.asked.join(askedSeparator));
-            q.addBindValue(a.subject);
-            q.addBindValue(a.answered);
+            q.addBindValue(text(a.asked.join(askedSeparator)));
+            q.addBindValue(text(a.subject));
+            q.addBindValue(text(a.answered));
             q.addBindValue(int(a.right));
             q.addBindValue(a.points);
             q.addBindValue(a.possible);
@@ -231,8 +236,8 @@ QList<Player> SqlHistory::players() {
 int SqlHistory::addPlayer(const QString& name, const QString& avatar) {
     QSqlQuery q(db_);
     q.prepare("INSERT INTO players(name, avatar) VALUES(?, ?)");
-    q.addBindValue(name);
-    q.addBindValue(avatar);
+    q.addBindValue(text(name));
+    q.addBindValue(text(avatar));
     if (!exec(q)) {
         writeFailed();
         return 0;
@@ -243,8 +248,8 @@ int SqlHistory::addPlayer(const QString& name, const QString& avatar) {
 bool SqlHistory::changePlayer(const Player& player) {
     QSqlQuery q(db_);
     q.prepare("UPDATE players SET name = ?, avatar = ? WHERE id = ?");
-    q.addBindValue(player.name);
-    q.addBindValue(player.avatar);
+    q.addBindValue(text(player.name));
+    q.addBindValue(text(player.avatar));
     q.addBindValue(player.id);
     if (exec(q)) return true;
     writeFailed();

@@ -90,7 +90,7 @@ void TestHistory::answersComeBackAsTheyWereKept() {
     const Answer early{1000,       1,         2,     {"lion.jpg", "owl.jpg", "frog.jpg", "cow.jpg"},
                        "lion.jpg", "owl.jpg", false, 0,
                        5};
-    const Answer late{2000, 2, 1, {"cow.jpg"}, "cow.jpg", "", false, 0, 6};
+    const Answer late{2000, 2, 1, {"cow.jpg"}, "cow.jpg", QString(), false, 0, 6}; // a name lost
     const Answer sameTime{2000,    1,    9, {"a.jpg"}, QString::fromUtf8("élan.jpg"),
                           "a.jpg", true, 5, 5};
     QVERIFY(history->record({early, late}));
