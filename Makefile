@@ -50,6 +50,7 @@ bench: build
 	cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	$(BUILD)/bench/bench_files
 	$(BUILD)/bench/bench_game
+	cd $(BUILD) && bench/bench_history
 	[ ! -x $(BUILD)/bench/bench_hostile ] || $(BUILD)/bench/bench_hostile
 
 # Each reader fuzzed for FUZZ_SECONDS with clang and libFuzzer (installed here, not by deps).

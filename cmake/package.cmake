@@ -18,7 +18,7 @@ endif()
 set(velk_loaded_velk
     qt6-qpa-plugins           # the window system (xcb, wayland); JPEG comes with libqt6gui6
     qt6-speech-speechd-plugin # reading aloud through speech-dispatcher
-    # libqt6sql6-sqlite       # the players' history: Qt SQL's QSQLITE driver
+    libqt6sql6-sqlite         # the players' history: Qt SQL's QSQLITE driver
     # Sounds: Qt Multimedia's backends ship inside libqt6multimedia6, which is linked; Ogg
     # played by QMediaPlayer on the GStreamer backend needs GStreamer's decoders too:
     # gstreamer1.0-plugins-base

@@ -13,6 +13,7 @@ packages=(
     qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
     python3-debian
     qt6-multimedia-dev libqt6multimedia6 sox pulseaudio pulseaudio-utils
+    libqt6sql6-sqlite
 )
 # `make package` checks the packages it builds with lintian, which nothing else needs.
 if [ "${1:-}" = package ]; then packages+=(lintian); fi

@@ -2,6 +2,7 @@
 #include "app/formsui.h"
 #include "app/lazyspeaker.h"
 #include "app/mainmenu.h"
+#include "history/sqlhistory.h"
 #include "knowledge/programinfo.h"
 #include "play/programstate.h"
 #include "widgets/formhelpers.h"
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
                          programFolder + "/" VELK_SOUND_FROM_PROGRAM "/libvelksound.so"},
                         [&state] { return findDataFile(state.folders, "sounds"); });
     state.sounds.attach(speaker);
+    state.players.file = PlayerFile(PlayerFile::userFile());
+    // Opened at the first need, once the menu shows: start-up never loads the database.
+    state.players.setOpener([&state] { return openSqlHistory(state.folders.work, state.ui); });
     MainMenu menu(state, programFolder,
                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     menu.show();

@@ -7,6 +7,7 @@
 #include "play/programstate.h"
 #include "play/settingsfile.h"
 #include "play/startup.h"
+#include "screens/playersforms.h"
 #include "widgets/formhelpers.h"
 #include "widgets/picturebox.h"
 #include "widgets/presses.h"
@@ -69,7 +70,16 @@ void MainMenu::createControls() {
     cmdquit_ = button(this, "cmdquit", "Quit", {4920, 5940, 1380, 480});
 
     command1_->setFocus(); // a game is one key away
-    onClick(command1_, this, [this] { playGame(state_); });
+    onClick(command1_, this, [this] {
+        if (askWhoIsPlaying(state_, this)) playGame(state_);
+    });
+    auto* cmdMyAnimals = button(this, "cmdMyAnimals", "My animals", {5100, 5160, 1200, 480});
+    cmdMyAnimals->setFont(sansFont(8.25, true));
+    cmdMyAnimals->setToolTip("The animals you know, and how your answers went");
+    onClick(cmdMyAnimals, this, [this] {
+        MyAnimalsForm form(state_, thumbnails_, this);
+        form.exec();
+    });
     onClick(cmdsetup_, this, [this] { state_.ui.showSetup(); });
     onClick(cmdhelp_, this, [this] { openHelp(); });
     onClick(command3_, this, [this] { showCredits(); });

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "screens/myanimalsform.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -37,4 +39,5 @@ private:
     QPushButton* cmdhelp_ = nullptr;
     QPushButton* command3_ = nullptr;
     QPushButton* cmdquit_ = nullptr;
+    Thumbnails thumbnails_; // the cards of "My animals", kept from one opening to the next
 };

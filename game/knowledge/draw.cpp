@@ -5,6 +5,8 @@
 #include "ui.h"
 #include "wording.h"
 
+#include <QList>
+
 namespace {
 
 constexpr int drawsPerPass = 200; // the 201st rejected draw of a pass ends it
@@ -23,6 +25,7 @@ public:
     }
 
     int16_t run();
+    int16_t practised(std::span<const int16_t> first);
 
 private:
     const AnimalRecord& animal(int n) const { return kb_.animals[size_t(n)]; }
@@ -151,6 +154,23 @@ int16_t Draw::run() {
     }
 }
 
+// Only animals that pass every test the random draws pass, so practice never bends a rule.
+int16_t Draw::practised(std::span<const int16_t> first) {
+    if (kb_.animalCount < 1 || slot_ < 0 || slot_ >= int(kb_.chosen.size())) return 0;
+    QList<int16_t> fit;
+    for (const int16_t c : first) {
+        if (c < 1 || c > kb_.animalCount || fit.contains(c)) continue;
+        const AnimalRecord& a = animal(c);
+        if (!carriesAttribute(a, qtype_) || !window_.contains(a) || !fitsLowerSlots(c)) continue;
+        if (slot_ == 0 && isOddOneOut(qtype_) && groupSize(c) < smallestGroup) continue;
+        fit << c;
+    }
+    if (fit.isEmpty()) return 0;
+    const int16_t c = fit[std::min(qsizetype(random_.rnd() * fit.size()), fit.size() - 1)];
+    kb_.chosen[size_t(slot_)] = c;
+    return c;
+}
+
 } // namespace
 
 bool carriesAttribute(const AnimalRecord& a, QuestionType qtype) {
@@ -173,6 +193,10 @@ bool carriesAttribute(const AnimalRecord& a, QuestionType qtype) {
     }
 }
 
-int16_t pickAnimal(Knowledge& kb, DifficultyWindow window, Random& random, Ui& ui, int slot) {
-    return Draw(kb, window, random, ui, slot).run();
+int16_t pickAnimal(Knowledge& kb, DifficultyWindow window, Random& random, Ui& ui, int slot,
+                   std::span<const int16_t> first) {
+    Draw draw(kb, window, random, ui, slot);
+    if (!first.empty())
+        if (const int16_t c = draw.practised(first)) return c;
+    return draw.run();
 }

@@ -5,6 +5,7 @@
 #include "knowledge/ui.h"
 #include "knowledge/wording.h"
 #include "play/numbers.h"
+#include "play/players.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
 
@@ -33,6 +34,7 @@ void playGame(ProgramState& state) {
     state.scores.currentPlayer = 0;
     state.scores.current() = PlayerScore{};
     state.stopRequested = false;
+    beginPlayerGame(state);
     playRound(state);
     state.stopRequested = false;
     state.sounds.play(Sounds::cheerFor(state.scores.current()));
@@ -62,7 +64,11 @@ void playRound(ProgramState& state) {
 
 int16_t pickAnimal(ProgramState& state, int slot) {
     const DifficultyWindow window{state.settings.minDifficulty, state.settings.maxDifficulty};
-    return pickAnimal(state.knowledge, window, state.random, state.ui, slot);
+    const bool practised =
+        state.players.practise && slot == subjectSlot(state.knowledge.questionType);
+    return pickAnimal(state.knowledge, window, state.random, state.ui, slot,
+                      practised ? std::span<const int16_t>(state.players.missed)
+                                : std::span<const int16_t>());
 }
 
 QString attributeText(const ProgramState& state, int animal, QuestionType qtype) {

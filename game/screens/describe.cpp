@@ -3,6 +3,7 @@
 
 #include "knowledge/ui.h"
 #include "play/game.h"
+#include "play/players.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
 #include "screens/shuffle.h"
@@ -53,8 +54,11 @@ QString DescribeQuestion::prompt() const {
 void DescribeQuestion::answer(int option) {
     if (!awaitsAnswer() || option < 0 || option >= options) return;
     answered_ = true;
-    state_.sounds.play(option == correctChoice_ ? Sound::right : Sound::wrong);
-    if (option == correctChoice_)
+    const bool right = option == correctChoice_;
+    state_.sounds.play(right ? Sound::right : Sound::wrong);
+    recordReplies(state_,
+                  {{pictured(), state_.knowledge.chosen[size_t(option)], right, right ? 5 : 0, 5}});
+    if (right)
         showResult(state_, 5, 5, " Correct, +5 pts");
     else
         showResult(state_, 0, 5, "Sorry, the answer was " + captions_[size_t(correctChoice_)]);

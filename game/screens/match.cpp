@@ -4,6 +4,7 @@
 #include "knowledge/ui.h"
 #include "knowledge/wording.h"
 #include "play/game.h"
+#include "play/players.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
 #include "screens/shuffle.h"
@@ -152,6 +153,15 @@ void MatchQuestion::done() {
     const int right = rightPairs();
     if (right == count) logLine(state_, " *** All correct!", 2, 0);
     state_.sounds.play(right == count ? Sound::right : Sound::wrong);
+    QList<Reply> replies; // a reply per bar: the animal named, and the one it was laid on
+    for (int bar = 0; bar < count; ++bar) {
+        const int p = pictureOfBar(bar);
+        const int given =
+            p == none ? 0 : state_.knowledge.chosen[size_t(slotOfPicture_[size_t(p)])];
+        const bool ok = p != none && slotOfPicture_[size_t(p)] == bar;
+        replies.append({state_.knowledge.chosen[size_t(bar)], given, ok, ok ? 5 : 0, 5});
+    }
+    recordReplies(state_, replies);
     showResult(state_, 5 * right, 20, resultText());
 }
 

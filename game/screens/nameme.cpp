@@ -3,6 +3,7 @@
 
 #include "knowledge/ui.h"
 #include "play/game.h"
+#include "play/players.h"
 #include "play/programstate.h"
 
 #include <cmath>
@@ -102,6 +103,7 @@ NameMeGame::Outcome NameMeGame::miss(QChar k, const std::function<void()>& shown
     }
     over_ = true;
     state_.sounds.play(Sound::wordLost);
+    recordReplies(state_, {{state_.knowledge.chosen[0], 0, false, 0, worth}});
     addScore(state_.scores, 0, worth, 0);
     state_.ui.message("The word was: " + hiddenWord_ + ". Better luck next time!");
     return Outcome::lost;
@@ -116,6 +118,9 @@ NameMeGame::Outcome NameMeGame::hit(const std::function<void()>& shown) {
     }
     over_ = true;
     state_.sounds.play(Sound::wordWon);
+    const int subject = state_.knowledge.chosen[0];
+    recordReplies(state_,
+                  {{subject, subject, true, state_.nameMeWorth - misses(), state_.nameMeWorth}});
     showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth, "You got it!", name_);
     return Outcome::won;
 }

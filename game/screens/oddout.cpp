@@ -3,6 +3,7 @@
 
 #include "knowledge/wording.h"
 #include "play/game.h"
+#include "play/players.h"
 #include "play/programstate.h"
 #include "play/quizlog.h"
 #include "screens/shuffle.h"
@@ -60,5 +61,6 @@ void OddOneOutQuestion::answer(int picture) {
     // The online question file keeps the wrong answers, worded as the player read them.
     if (!right) logLine(state_, text, 2, 0);
     state_.sounds.play(right ? Sound::right : Sound::wrong);
+    recordReplies(state_, {{kb.chosen[1], animalAt(picture), right, right ? 5 : 0, 5}});
     showResult(state_, right ? 5 : 0, 5, text);
 }

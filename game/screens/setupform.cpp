@@ -3,6 +3,7 @@
 
 #include "knowledge/programinfo.h"
 #include "play/programstate.h"
+#include "screens/playersforms.h"
 #include "widgets/formhelpers.h"
 #include "widgets/presses.h"
 #include "widgets/readaloud.h"
@@ -59,6 +60,7 @@ SetupForm::SetupForm(ProgramState& state, QWidget* parent)
     setFont(sansFont(8.25));
     scaleWithWindow(*this, {6585, 6975}, &state.fullScreen);
     createControls();
+    createPlayerChoices(*this, state);
     formLoad();
     readAloud(*this, speech_);
 }

@@ -63,6 +63,8 @@ private slots:
     void referenceCountsItselfAndNumbersNotWords();
     void unluckyDrawsNeverMakeAPlayableQuestionImpossible();
     void noAnimalsGivesUpAtOnce();
+    void practisedAnimalsKeepEveryRule_data();
+    void practisedAnimalsKeepEveryRule();
 };
 
 void TestDraw::oneAnimalIsAlwaysDrawn() {
@@ -250,6 +252,54 @@ void TestDraw::noAnimalsGivesUpAtOnce() {
     QCOMPARE(b.pick(1, 0), noAnimalFound);
     QCOMPARE(b.pick(6, 0), noAnimalFound);
     QVERIFY(b.ui.messages.isEmpty());
+}
+
+void TestDraw::practisedAnimalsKeepEveryRule_data() {
+    QTest::addColumn<int>("qtype");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QList<int16_t>>("missed");
+    QTest::addColumn<QList<int>>("drawn"); // what may come; empty: anything but the missed
+    // Animals 1-6 hunting mammals of the plains, 7-12 plant-eating birds of the forest, 13 a
+    // mammal of no biome, 14 a mammal above the window, 15 the only reptile.
+    QTest::newRow("a missed animal comes first") << 1 << 0 << QList<int16_t>{9} << QList<int>{9};
+    QTest::newRow("drawn among those that fit")
+        << 1 << 0 << QList<int16_t>{3, 14, 9} << QList<int>{3, 9};
+    QTest::newRow("above the window: drawn as ever")
+        << 1 << 0 << QList<int16_t>{14} << QList<int>{};
+    QTest::newRow("no biome for a biome question") << 5 << 0 << QList<int16_t>{13} << QList<int>{};
+    QTest::newRow("not a number of an animal")
+        << 1 << 0 << QList<int16_t>{0, 16, -2} << QList<int>{};
+    QTest::newRow("the odd one is unlike the reference")
+        << 6 << 1 << QList<int16_t>{2, 8} << QList<int>{8};
+    QTest::newRow("an alike animal is never the odd one")
+        << 6 << 1 << QList<int16_t>{2, 3} << QList<int>{7, 8, 9, 10, 11, 12, 15};
+    QTest::newRow("a reference needs its group") << 6 << 0 << QList<int16_t>{15} << QList<int>{};
+}
+
+void TestDraw::practisedAnimalsKeepEveryRule() {
+    QFETCH(int, qtype);
+    QFETCH(int, slot);
+    QFETCH(QList<int16_t>, missed);
+    QFETCH(QList<int>, drawn);
+    QList<AnimalRecord> animals;
+    for (int i = 0; i < 6; ++i)
+        animals << beast(QString("M%1").arg(i), 1, 0, 1, 1, {0});
+    for (int i = 0; i < 6; ++i)
+        animals << beast(QString("B%1").arg(i), 1, 1, 5, 0, {1});
+    animals << beast("Ghost", 1, 0, 1, 1, {}) << beast("Giant", 3, 0, 1, 1, {0})
+            << beast("Lizard", 1, 2, 6, 1, {0});
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        Bench b(animals, 1);
+        b.random.seed(seed);
+        b.kb->chosen[0] = 1; // the reference of an odd-one-out question
+        b.kb->questionType = questionTypeFromNumber(qtype);
+        const int c = pickAnimal(*b.kb, b.window, b.random, b.ui, slot, missed);
+        if (drawn.isEmpty())
+            QVERIFY2(c > 0 && !missed.contains(int16_t(c)), qPrintable(QString::number(c)));
+        else
+            QVERIFY2(drawn.contains(c), qPrintable(QString::number(c)));
+        QCOMPARE(b.kb->chosen[size_t(slot)], c);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDraw)
