@@ -11,6 +11,7 @@ packages=(
     at-spi2-core python3-pyatspi
     xdg-utils desktop-file-utils appstream dpkg-dev file
     qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()

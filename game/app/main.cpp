@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     state.speech.attach(voice);
 #endif
     state.speech.load(Speech::userFile());
+    state.language.load(PlayerFile::userFile());
     MainMenu menu(state, QCoreApplication::applicationDirPath(),
                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     menu.show();

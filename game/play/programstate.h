@@ -4,6 +4,7 @@
 #include "knowledge/categories.h"
 #include "knowledge/random.h"
 #include "play/gamefolders.h"
+#include "play/language.h"
 #include "play/score.h"
 #include "play/settings.h"
 #include "play/speech.h"
@@ -28,5 +29,6 @@ public:
     GameFolders folders;
     Scores scores;
     Speech speech;           // reading aloud, off unless the player chose it
+    Language language;       // the texts' and names' language; English until chosen
     int16_t nameMeWorth = 0; // the points of a Name-me question, and the misses it allows
 };

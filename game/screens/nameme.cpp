@@ -2,8 +2,11 @@
 #include "nameme.h"
 
 #include "knowledge/ui.h"
+#include "knowledge/wording.h"
 #include "play/game.h"
 #include "play/programstate.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -17,6 +20,24 @@ QPointF dragonCentre() {
             std::nearbyint(dragonAtDesign.top() + dragonAtDesign.height() / 2)};
 }
 } // namespace
+
+QString NameMeGame::caption() {
+    return QCoreApplication::translate("NameMe",
+                                       "Name Me -- Press the letter keys to enter my name... ");
+}
+
+QString NameMeGame::keys(const QString& language) {
+    QString keys = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    if (language == "de") keys += QString::fromUtf8("ÄÖÜ");
+    if (language == "fr") keys += QString::fromUtf8("ÉÈÀÇ");
+    if (language == "es") keys += QString::fromUtf8("Ñ");
+    return keys;
+}
+
+QChar NameMeGame::guessed(QChar c) {
+    const QString upper = QString(c).toUpper();
+    return upper.normalized(QString::NormalizationForm_D).front();
+}
 
 int NameMeGame::wordFontSize(int length) {
     if (length > 16) return 10;
@@ -32,8 +53,10 @@ bool NameMeGame::load() {
         reportTooFewAnimals(state_);
         return false;
     }
-    name_ = attributeText(state_, a, state_.knowledge.questionType);
+    name_ = shownAttributeText(state_.knowledge, state_.settings.maxDifficulty, a,
+                               state_.knowledge.questionType);
     hiddenWord_ = name_.toUpper();
+    foldsAccents_ = state_.language.code() != "en";
     wordMask_.clear();
     shownWord_.clear();
     for (const QChar c : hiddenWord_) {
@@ -71,20 +94,20 @@ QString NameMeGame::dragonFile() const {
 
 NameMeGame::Outcome NameMeGame::press(QChar key, const std::function<void()>& shown) {
     if (!complete_ || over_) return Outcome::ignored;
-    const QChar k = key.toUpper();
-    if (!toGuess(k)) {
-        state_.ui.message("Press a letter, only");
+    if (!toGuess(key)) {
+        state_.ui.message(QCoreApplication::translate("NameMe", "Press a letter, only"));
         return Outcome::refused;
     }
+    const QChar k = letterOf(key);
     if (missedLetters_.contains(k)) {
-        state_.ui.message(QString("Already tried ") + k);
+        state_.ui.message(QCoreApplication::translate("NameMe", "Already tried %1").arg(k));
         return Outcome::refused;
     }
-    state_.speech.say(k); // the letter, as the child typed it
+    state_.speech.say(key.toUpper()); // the letter, as the child typed it
     bool found = false;
     for (qsizetype i = 0; i < hiddenWord_.size(); ++i) {
-        if (hiddenWord_[i] != k) continue;
-        wordMask_[i] = k;
+        if (letterOf(hiddenWord_[i]) != k) continue;
+        wordMask_[i] = hiddenWord_[i];
         found = true;
     }
     return found ? hit(shown) : miss(k, shown);
@@ -99,7 +122,9 @@ NameMeGame::Outcome NameMeGame::miss(QChar k, const std::function<void()>& shown
     if (misses() < worth) return Outcome::miss;
     over_ = true;
     addScore(state_.scores, 0, worth, 0);
-    state_.ui.message("The word was: " + hiddenWord_ + ". Better luck next time!");
+    state_.ui.message(
+        QCoreApplication::translate("NameMe", "The word was: %1. Better luck next time!")
+            .arg(hiddenWord_));
     return Outcome::lost;
 }
 
@@ -108,7 +133,8 @@ NameMeGame::Outcome NameMeGame::hit(const std::function<void()>& shown) {
     if (shown) shown();
     if (wordMask_ != hiddenWord_) return Outcome::hit;
     over_ = true;
-    showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth, "You got it!", name_);
+    showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth,
+               QCoreApplication::translate("NameMe", "You got it!"), name_);
     return Outcome::won;
 }
 

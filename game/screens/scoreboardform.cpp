@@ -27,15 +27,15 @@ ScoreBoard::ScoreBoard(ProgramState& state, QWidget* parent)
     : RememberedWindow(state.settings, scoreBoardForm, {7530, 5265}, {100, 100}, orange, parent),
       state_(state) {
     setObjectName("showscor");
-    setWindowTitle("Quizmoot Scores");
+    setWindowTitle(tr("Quizmoot Scores"));
     setFont(sansFont(13.5));
     frame()->setGeometry(twipsRect(120, 120, 7215, 4935));
 
     text1_ = placed<QPlainTextEdit>(frame(), "Text1", {120, 1080, 6855, 2655});
     text1_->setReadOnly(true);
-    text1_->setAccessibleName("Result");
-    command1_ = placed<QPushButton>(frame(), "Command1", {120, 3960, 1215, 615}, "ok");
-    command1_->setToolTip("Click here when  ready to proceed");
+    text1_->setAccessibleName(tr("Result"));
+    command1_ = placed<QPushButton>(frame(), "Command1", {120, 3960, 1215, 615}, tr("ok"));
+    command1_->setToolTip(tr("Click here when  ready to proceed"));
     command1_->setDefault(true);
     label2_ = orangeLabel(frame(), "Label2", {1680, 3960, 5295, 615});
     label1_ = orangeLabel(frame(), "Label1", {120, 240, 6975, 855});

@@ -36,6 +36,7 @@ private:
     UpDown* spinner(QWidget* parent, SetupScreen::Box box, const char* name, const QRect& design);
     void createList();
     void createReadAloud();
+    void createLanguage();
     void showReadAloud();
     void formLoad();
     void boxChanged(SetupScreen::Box box, const QString& typed);

@@ -138,7 +138,7 @@ void TestSetupForm::controls() {
 void TestSetupForm::windowAndLoad() {
     OpenForm o;
     QCOMPARE(o.form->windowTitle(), "Morvane Velkins Setup");
-    QCOMPARE(o.form->size(), QSize(twips(6585), twips(5895)));
+    QCOMPARE(o.form->size(), QSize(twips(6585), twips(6975)));
     QListWidget* list = o.list();
     QCOMPARE(list->count(), 9);
     QCOMPARE(list->item(8)->text(), "Odd one out -- biome");
