@@ -139,6 +139,7 @@ private slots:
     void everyScreenSpeaksTheLanguage_data();
     void everyScreenSpeaksTheLanguage();
     void theQuizLogStaysEnglish();
+    void theChoiceIsThePlayers();
 };
 
 void TestLanguages::desktopLanguage_data() {
@@ -257,6 +258,9 @@ void TestLanguages::everyAnimalIsNamedAndCanBeWon() {
         NameMeGame word(one.state);
         QVERIFY(word.load());
         QCOMPARE(word.hiddenWord(), shownName(only, level, 1).toUpper());
+        // No letter is given away: an accented one is guessed too.
+        static const QRegularExpression letter("\\p{L}");
+        QVERIFY2(!word.wordMask().contains(letter), qPrintable(word.hiddenWord()));
         for (QChar key : NameMeGame::keys(lang)) {
             const auto same = [key](QChar c) { return NameMeGame::guessed(c) == key; };
             const QString& hidden = word.hiddenWord();
@@ -348,6 +352,31 @@ void TestLanguages::theQuizLogStaysEnglish() {
     QVERIFY2(log.contains(" is not "), qPrintable(log));
     QVERIFY(
         german.ui.scoreBoards.last().startsWith(QString::fromUtf8("Ergebnis: Was passt nicht?")));
+}
+
+// The settings screen's choice goes into the player's own file, shows on the next screen,
+// and "As the desktop" empties it again.
+void TestLanguages::theChoiceIsThePlayers() {
+    Game game("", 1);
+    const QString file = game.folder.file("player.ini");
+    game.state.language.load(file);
+    {
+        SetupForm setup(game.state);
+        auto* box = setup.findChild<QComboBox*>("cboLanguage");
+        QCOMPARE(box->currentIndex(), 0);
+        box->setCurrentIndex(int(gameLanguages().indexOf("fr")) + 1);
+    }
+    QCOMPARE(PlayerFile(file).value("language"), QString("fr"));
+    QCOMPARE(ScoreBoard(game.state).windowTitle(), QString("Score"));
+    Language again;
+    again.load(file);
+    QCOMPARE(again.choice(), QString("fr"));
+    {
+        SetupForm setup(game.state);
+        setup.findChild<QComboBox*>("cboLanguage")->setCurrentIndex(0);
+    }
+    QCOMPARE(PlayerFile(file).value("language", "none"), QString());
+    QCOMPARE(game.state.language.code(), ::desktopLanguage());
 }
 
 QTEST_MAIN(TestLanguages)
