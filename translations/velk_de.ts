@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Store list</source>
-        <translation>Liste speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Store list</source>
-        <translation>Guardar lista</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Exit</source>
