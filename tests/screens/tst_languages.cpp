@@ -4,6 +4,7 @@
 #include "animals.h"
 #include "app/mainmenu.h"
 #include "editor/animalform.h"
+#include "editor/animallist.h"
 #include "knowledge/programinfo.h"
 #include "knowledge/wording.h"
 #include "play/language.h"
@@ -138,7 +139,7 @@ private slots:
     void everyAnimalIsNamedAndCanBeWon();
     void everyScreenSpeaksTheLanguage_data();
     void everyScreenSpeaksTheLanguage();
-    void theQuizLogStaysEnglish();
+    void theLogAndTheListStayEnglish();
     void theChoiceIsThePlayers();
 };
 
@@ -338,8 +339,18 @@ void TestLanguages::everyScreenSpeaksTheLanguage() {
             QVERIFY2(w.size() < 3 || words.contains(w.toLower()), qPrintable(said));
 }
 
-// Other programs read the log: it keeps the English words whatever the player reads.
-void TestLanguages::theQuizLogStaysEnglish() {
+// Other programs read the log and the animal list: they keep the English words whatever the
+// player reads.
+void TestLanguages::theLogAndTheListStayEnglish() {
+    QString englishList;
+    {
+        Game english("en", 3);
+        englishList = animalListText(english.state.knowledge, 1, 3);
+    }
+    {
+        Game german("de", 3);
+        QCOMPARE(animalListText(german.state.knowledge, 1, 3), englishList);
+    }
     Game german("de", 1);
     german.state.settings.logLevel = 0;
     german.state.knowledge.questionType = QuestionType::OddClass;
