@@ -5,13 +5,16 @@
 #include "play/gamefolders.h"
 #include "play/playerfile.h"
 
+#include "formats/textfile.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLibraryInfo>
 
 namespace {
 constexpr char languageKey[] = "language";
+constexpr qint64 namesMaxBytes = 256 * 1024;
 
 // "de_AT.UTF-8" and "de" are German; "C" and "POSIX" are nobody's.
 QString codeOf(const QString& locale) {
@@ -83,6 +86,10 @@ void Language::use(const QString& code, const GameFolders& folders, Knowledge& k
     if (qts->load("qtbase_" + code_, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
         QCoreApplication::installTranslator(qts.get()))
         qts_ = std::move(qts);
-    QFile names(QDir(folders.delivered).filePath("names/" + code_ + ".tsv"));
-    if (names.open(QIODevice::ReadOnly)) kb.localNames.read(names);
+    // Anything odd in the names file's place (a folder, a FIFO, megabytes) is passed over.
+    auto names =
+        readFileBytes(QDir(folders.delivered).filePath("names/" + code_ + ".tsv"), namesMaxBytes);
+    if (!names) return;
+    QBuffer in(&*names);
+    if (in.open(QIODevice::ReadOnly)) kb.localNames.read(in);
 }
