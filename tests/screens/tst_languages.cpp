@@ -37,45 +37,28 @@ namespace {
 
 const QString program = QStringLiteral(VELK_PROGRAM_DIR);
 
-struct Entry {
-    QString context, source, comment, translation;
-    bool unfinished = false;
-};
-
-QList<Entry> catalogue(const QString& lang) {
+// The catalogue's English texts and their translations; one left unfinished reads as empty.
+QList<std::pair<QString, QString>> catalogue(const QString& lang) {
     QFile file(QStringLiteral(VELK_SOURCE_DIR "/translations/velk_%1.ts").arg(lang));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QList<Entry> entries;
-    QString context;
-    QXmlStreamReader xml(&file);
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement()) continue;
-        if (xml.name() == u"name") context = xml.readElementText();
-        if (xml.name() != u"message") continue;
-        Entry e{context, {}, {}, {}};
-        while (xml.readNextStartElement()) {
-            if (xml.name() == u"translation") {
-                e.unfinished = !xml.attributes().value("type").isEmpty();
-                e.translation = xml.readElementText();
-            } else if (xml.name() == u"source") {
-                e.source = xml.readElementText();
-            } else if (xml.name() == u"comment") {
-                e.comment = xml.readElementText();
-            } else {
-                xml.skipCurrentElement();
-            }
-        }
-        entries << e;
+    QList<std::pair<QString, QString>> pairs;
+    if (!file.open(QIODevice::ReadOnly)) return pairs;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"source") pairs.append({xml.readElementText(), {}});
+        if (xml.name() != u"translation" || pairs.isEmpty()) continue;
+        const bool finished = xml.attributes().value("type").isEmpty();
+        const QString text = xml.readElementText();
+        pairs.last().second = finished ? text : QString();
     }
-    return entries;
+    return pairs;
 }
 
 // Every word a player may meet in the language: its catalogue, its animal names, and the
 // names of the languages on offer.
 QSet<QString> vocabulary(const QString& lang, const Knowledge& kb) {
     QString all = QString(programTitle) + " ";
-    for (const Entry& e : catalogue(lang))
-        all += e.translation + " ";
+    for (const auto& [english, translation] : catalogue(lang))
+        all += translation + " ";
     for (int a = 1; a <= kb.animalCount; ++a)
         all += shownName(kb, 1, a) + " " + shownName(kb, 3, a) + " ";
     for (const QString& code : gameLanguages())
@@ -221,14 +204,13 @@ void TestLanguages::catalogueIsComplete_data() {
 // Nothing left unfinished, and every placeholder of the English text is in the translation.
 void TestLanguages::catalogueIsComplete() {
     QFETCH(QString, lang);
-    const QList<Entry> entries = catalogue(lang);
-    QVERIFY(entries.size() > 100);
+    const auto pairs = catalogue(lang);
+    QVERIFY(pairs.size() > 100);
     static const QRegularExpression placeholder("%\\d");
-    for (const Entry& e : entries) {
-        const QString where = e.context + ": " + e.source;
-        QVERIFY2(!e.unfinished && !e.translation.isEmpty(), qPrintable(where));
-        for (auto it = placeholder.globalMatch(e.source); it.hasNext();)
-            QVERIFY2(e.translation.contains(it.next().captured()), qPrintable(where));
+    for (const auto& [english, translation] : pairs) {
+        QVERIFY2(!translation.isEmpty(), qPrintable(english));
+        for (auto it = placeholder.globalMatch(english); it.hasNext();)
+            QVERIFY2(translation.contains(it.next().captured()), qPrintable(english));
     }
 }
 
