@@ -282,13 +282,16 @@ void TestLanguages::everyScreenSpeaksTheLanguage() {
         for (QDir(menuFolder.path()).mkpath(dir);
              const QString& name : QDir(program + "/" + dir).entryList(QDir::Files))
             QFile::copy(program + "/" + dir + "/" + name, menuFolder.file(dir + "/" + name));
-    for (const QString name : {"velk.dat", "velk.INI"})
+    for (const QString& name : QStringList{"velk.dat", "velk.INI", "velkhelp." + lang + ".txt"})
         QFile::copy(program + "/" + name, menuFolder.file(name));
     {
         RecordingUi ui;
         ProgramState state{ui};
         state.language.choose(lang);
-        check(new MainMenu(state, menuFolder.path()));
+        auto* menu = new MainMenu(state, menuFolder.path());
+        menu->findChild<QAbstractButton*>("cmdhelp")->click(); // the help of the language
+        QCOMPARE(QFileInfo(ui.viewerFiles.value(0)).fileName(), "velkhelp." + lang + ".txt");
+        check(menu);
         QCOMPARE(ui.messages, QStringList());
     }
     check(new SetupForm(game.state));
