@@ -14,6 +14,7 @@ packages=(
     python3-debian
     qt6-multimedia-dev libqt6multimedia6 sox pulseaudio pulseaudio-utils
     libqt6sql6-sqlite
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
 )
 # `make package` checks the packages it builds with lintian, which nothing else needs.
 if [ "${1:-}" = package ]; then packages+=(lintian); fi

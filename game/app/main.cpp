@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
     state.players.file = PlayerFile(PlayerFile::userFile());
     // Opened at the first need, once the menu shows: start-up never loads the database.
     state.players.setOpener([&state] { return openSqlHistory(state.folders.work, state.ui); });
+    state.language.load(PlayerFile::userFile());
     MainMenu menu(state, programFolder,
                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     menu.show();

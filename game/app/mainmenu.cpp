@@ -15,6 +15,7 @@
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -53,21 +54,17 @@ void MainMenu::createControls() {
     label1_ = label(this, "Label1", programTitle, {0, 180, 6600, 720}, serifFont(26, true));
     image1_ = placed<QLabel>(this, "Image1", {1050, 960, 4500, 3000});
     image1_->setScaledContents(true);
-    image1_->setAccessibleName("Animals");
-    label2_ = label(this, "Label2", "Version 1.01", {0, 4020, 6600, 330}, serifFont(11));
-    label3_ = label(this, "Label3", "Game design by the Morvane Velkins team", {0, 4380, 6600, 285},
-                    sansFont(9));
-    label4_ = label(this, "Label4", QString::fromUtf8("© 2026 the Morvane Velkins contributors"),
-                    {0, 4665, 6600, 285}, sansFont(9));
+    label2_ = label(this, "Label2", {}, {0, 4020, 6600, 330}, serifFont(11));
+    label3_ = label(this, "Label3", {}, {0, 4380, 6600, 285}, sansFont(9));
+    label4_ = label(this, "Label4", {}, {0, 4665, 6600, 285}, sansFont(9));
 
-    command1_ = button(this, "Command1", "Play", {1650, 5100, 3300, 600});
-    command1_->setToolTip("Play the game");
+    command1_ = button(this, "Command1", {}, {1650, 5100, 3300, 600});
     command1_->setFont(sansFont(14, true));
-    cmdsetup_ = button(this, "cmdsetup", "Setup", {300, 5940, 1380, 480});
-    cmdsetup_->setToolTip("Conditions for the game");
-    cmdhelp_ = button(this, "cmdhelp", "Help", {1830, 5940, 1380, 480});
-    command3_ = button(this, "Command3", "About", {3390, 5940, 1380, 480});
-    cmdquit_ = button(this, "cmdquit", "Quit", {4920, 5940, 1380, 480});
+    cmdsetup_ = button(this, "cmdsetup", {}, {300, 5940, 1380, 480});
+    cmdhelp_ = button(this, "cmdhelp", {}, {1830, 5940, 1380, 480});
+    command3_ = button(this, "Command3", {}, {3390, 5940, 1380, 480});
+    cmdquit_ = button(this, "cmdquit", {}, {4920, 5940, 1380, 480});
+    showTexts();
 
     command1_->setFocus(); // a game is one key away
     onClick(command1_, this, [this] {
@@ -86,11 +83,29 @@ void MainMenu::createControls() {
     onClick(cmdquit_, this, [this] { close(); });
 }
 
+void MainMenu::showTexts() {
+    image1_->setAccessibleName(tr("Animals"));
+    label3_->setText(tr("Game design by the Morvane Velkins team"));
+    label4_->setText(tr("© 2026 the Morvane Velkins contributors"));
+    command1_->setText(tr("Play"));
+    command1_->setToolTip(tr("Play the game"));
+    cmdsetup_->setText(tr("Setup"));
+    cmdsetup_->setToolTip(tr("Conditions for the game"));
+    cmdhelp_->setText(tr("Help"));
+    command3_->setText(tr("About"));
+    cmdquit_->setText(tr("Quit"));
+    label2_->setText(tr("Version %1").arg(versionNumber));
+}
+
+void MainMenu::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) showTexts();
+    QWidget::changeEvent(event);
+}
+
 void MainMenu::formLoad(const QString& programFolder, const QString& userFolder) {
     centerForm(*this);
     startUp(state_, programFolder, userFolder);
     loadTitlePicture();
-    label2_->setText(QString("Version ") + versionNumber);
     label3_->hide();
     label4_->hide();
 }
@@ -106,7 +121,10 @@ void MainMenu::showCredits() {
 }
 
 void MainMenu::openHelp() {
-    state_.ui.openTextViewer(findDataFile(state_.folders, "velkhelp.txt"));
+    // The help in the player's language where it has been written, else in English.
+    const QString own = findDataFile(state_.folders, "velkhelp." + state_.language.code() + ".txt");
+    state_.ui.openTextViewer(QFileInfo::exists(own) ? own
+                                                    : findDataFile(state_.folders, "velkhelp.txt"));
 }
 
 void MainMenu::closeEvent(QCloseEvent* event) {

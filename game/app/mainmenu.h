@@ -20,9 +20,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A language chosen on the settings screen shows here as the screen closes.
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
+    void showTexts();
     void formLoad(const QString& programFolder, const QString& userFolder);
     void loadTitlePicture();
     void showCredits();

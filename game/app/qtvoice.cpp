@@ -11,14 +11,15 @@ namespace {
 constexpr int secondsToEnd = 3;
 constexpr double childrensRate = -0.2; // a little slower than the desktop reads
 
-// The game speaks English, whatever the desktop's language.
-void chooseEnglish(QTextToSpeech& tts) {
-    if (tts.locale().language() == QLocale::English) return;
+// The game speaks its own language, whatever the desktop's; false where no voice speaks it.
+bool chooseLanguage(QTextToSpeech& tts, QLocale::Language language) {
+    if (tts.locale().language() == language) return true;
     for (const QLocale& locale : tts.availableLocales()) {
-        if (locale.language() != QLocale::English) continue;
+        if (locale.language() != language) continue;
         tts.setLocale(locale);
-        return;
+        return true;
     }
+    return false;
 }
 } // namespace
 
@@ -26,6 +27,16 @@ void chooseEnglish(QTextToSpeech& tts) {
 struct QtVoice::Mailbox {
     QMutex mutex;
     std::optional<QString> text;
+    QLocale::Language language = QLocale::English;
+
+    void setLanguage(QLocale::Language l) {
+        QMutexLocker lock(&mutex);
+        language = l;
+    }
+    QLocale::Language currentLanguage() {
+        QMutexLocker lock(&mutex);
+        return language;
+    }
 
     void put(const QString& t) {
         QMutexLocker lock(&mutex);
@@ -51,7 +62,8 @@ public:
         if (!text || !start()) return;
         if (tts_->state() != QTextToSpeech::Ready)
             tts_->stop(QTextToSpeech::BoundaryHint::Immediate);
-        if (!text->isEmpty()) tts_->say(*text);
+        if (!text->isEmpty() && chooseLanguage(*tts_, mailbox_->currentLanguage()))
+            tts_->say(*text);
     }
 
 signals:
@@ -69,7 +81,8 @@ private:
         tts_->setRate(childrensRate);
         connect(tts_, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
             if (state == QTextToSpeech::Error)
-                fail("The speech engine stopped working (" + tts_->errorString() + ").");
+                fail(QtVoice::tr("The speech engine stopped working (%1).")
+                         .arg(tts_->errorString()));
             else if (state == QTextToSpeech::Ready)
                 emit finished();
         });
@@ -79,9 +92,10 @@ private:
     // Why the engine just started cannot speak, or nothing.
     QString fault() {
         if (tts_->state() == QTextToSpeech::Error)
-            return "The speech engine could not start (" + tts_->errorString() + ").";
-        chooseEnglish(*tts_);
-        if (tts_->availableVoices().isEmpty()) return "The speech engine has no voice installed.";
+            return QtVoice::tr("The speech engine could not start (%1).").arg(tts_->errorString());
+        chooseLanguage(*tts_, QLocale::English);
+        if (tts_->availableVoices().isEmpty())
+            return QtVoice::tr("The speech engine has no voice installed.");
         return {};
     }
 
@@ -115,7 +129,7 @@ void QtVoice::stop() {
 
 QString QtVoice::unavailable() const {
     if (!looked_ && QTextToSpeech::availableEngines().isEmpty())
-        unavailable_ = "No speech engine is installed on this computer.";
+        unavailable_ = tr("No speech engine is installed on this computer.");
     looked_ = true;
     return unavailable_;
 }
@@ -123,6 +137,10 @@ QString QtVoice::unavailable() const {
 void QtVoice::probe() {
     // Starting the engine is all it takes: one that cannot speak says so as it starts.
     if (!thread_ && unavailable().isEmpty()) post(QString());
+}
+
+void QtVoice::setLanguage(const QString& code) {
+    mailbox_->setLanguage(QLocale(code).language());
 }
 
 void QtVoice::post(const QString& text) {

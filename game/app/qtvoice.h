@@ -24,6 +24,7 @@ public:
     void stop() override;
     QString unavailable() const override;
     void probe() override;
+    void setLanguage(const QString& code) override;
 
     bool engineStarted() const { return thread_ != nullptr; }
 

@@ -3,9 +3,11 @@
 
 #include "knowledge/animalfile.h"
 #include "knowledge/ui.h"
+#include "knowledge/wording.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -26,6 +28,19 @@ bool namesPicture(const QString& file) {
     return file > QStringLiteral(" ") && !file.trimmed().isEmpty();
 }
 
+// The English name is the one velk.dat keeps; the player's own stands beside it.
+QString editorName(const Knowledge& kb, int animal) {
+    const QString own = shownName(kb, AnimalEditor::editorLevel, animal);
+    const QString& english = kb.animals[size_t(animal)].fullName;
+    return own == english ? english : english + "  (" + own + ")";
+}
+
+QStringList shown(const char* context, QStringList words) {
+    for (QString& w : words)
+        w = shownCategoryWord(context, w);
+    return words;
+}
+
 } // namespace
 
 AnimalEditor::AnimalEditor(ProgramState& state)
@@ -44,22 +59,22 @@ QStringList AnimalEditor::filllist() {
     QStringList names;
     const Knowledge& kb = state_.knowledge;
     for (int i = 1; i <= kb.animalCount; ++i) {
-        names << kb.animals[size_t(i)].fullName;
+        names << editorName(kb, i);
         listMap_[size_t(i)] = int16_t(i);
     }
     return names;
 }
 
 QStringList AnimalEditor::classList() const {
-    return fillarray(state_.knowledge.tables.classNames, classLines);
+    return shown("Class", fillarray(state_.knowledge.tables.classNames, classLines));
 }
 
 QStringList AnimalEditor::familyList() const {
-    return fillarray(state_.knowledge.tables.familyNames, familyLines);
+    return shown("Family", fillarray(state_.knowledge.tables.familyNames, familyLines));
 }
 
 QStringList AnimalEditor::eaterList() const {
-    return fillarray(state_.knowledge.tables.eaterNames, eaterLines);
+    return shown("Eater", fillarray(state_.knowledge.tables.eaterNames, eaterLines));
 }
 
 RecordView AnimalEditor::fillform(int index) {
@@ -70,7 +85,7 @@ RecordView AnimalEditor::fillform(int index) {
     AnimalRecord& record = kb.animals[size_t(a)];
 
     view.line = a - 1;
-    view.fullName = record.fullName;
+    view.fullName = editorName(kb, a);
     if (!hasName(record.name)) state_.ui.message("Problem? no name for " + QString::number(a));
     view.difficulty = QString::number(record.difficulty);
     view.classPosition = boxPosition(record.classIndex, classLines);
@@ -80,7 +95,7 @@ RecordView AnimalEditor::fillform(int index) {
         // A negative flag is a broken one: it is mended as soon as the animal is seen.
         if (record.biomes[k] < 0) record.biomes[k] = 0;
         view.biomes[k] = record.biomes[k] >= 1;
-        view.biomeCaptions[k] = kb.tables.biomeNames[k];
+        view.biomeCaptions[k] = shownCategoryWord("Biome", kb.tables.biomeNames[k]);
     }
     const QString picture = kb.pictureFile(a);
     if (namesPicture(picture)) view.picture = picture;
@@ -170,7 +185,8 @@ bool AnimalEditor::exit(const QString& typed) {
     if (state_.knowledge.animalCount > 0)
         saveAnimals(state_.knowledge, state_.ui, "velk.dat");
     else
-        state_.ui.message("No animals are loaded, so velk.dat is left as it was.");
+        state_.ui.message(QCoreApplication::translate(
+            "AnimalEditor", "No animals are loaded, so velk.dat is left as it was."));
     return true;
 }
 

@@ -35,7 +35,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, int 
 AnimalForm::AnimalForm(ProgramState& state, QWidget* parent)
     : QDialog(parent), state_(state), editor_(state) {
     setObjectName("animal");
-    setWindowTitle("Animal");
+    setWindowTitle(tr("Animal"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(sansFont(8.25));
@@ -60,20 +60,20 @@ AnimalForm::AnimalForm(ProgramState& state, QWidget* parent)
 void AnimalForm::createList() {
     combo1_ = placed<QComboBox>(this, "combo1", {120, 240, 2775, 420});
     combo1_->setFont(sansFont(12));
-    combo1_->setToolTip("Choose a animal to display");
+    combo1_->setToolTip(tr("Choose a animal to display"));
     combo1_->setAccessibleName(combo1_->toolTip());
     onPress(combo1_, &QComboBox::activated, this,
             [this](int line) { arrive(editor_.pick(line, difficulty_->text())); });
 }
 
 void AnimalForm::createDifficulty() {
-    auto* frame2 = placed<QGroupBox>(this, "Frame2", {3120, 120, 975, 855}, "Difficulty");
+    auto* frame2 = placed<QGroupBox>(this, "Frame2", {3120, 120, 975, 855}, tr("Difficulty"));
     difficulty_ = placed<QLineEdit>(frame2, "difficulty", {240, 240, 300, 495});
     difficulty_->setAlignment(Qt::AlignCenter);
     difficulty_->setFont(sansFont(18));
     difficulty_->setTextMargins(0, 0, 0, 0);
-    difficulty_->setToolTip("Change the difficulty");
-    difficulty_->setAccessibleName("Difficulty");
+    difficulty_->setToolTip(tr("Change the difficulty"));
+    difficulty_->setAccessibleName(tr("Difficulty"));
     upDown2_ = placed<UpDown>(frame2, "UpDown2", {600, 240, 240, 495}, *difficulty_);
     onPress(upDown2_, &UpDown::stepped, this, [this](int delta) {
         // A box holding no number starts from the lowest level; one outside steps back in.
@@ -102,11 +102,11 @@ QComboBox* AnimalForm::attributeBox(const char* label, const char* box, const QS
 
 void AnimalForm::createAttributes() {
     cmbClass_ =
-        attributeBox("Label1", "cmbClass", "Class", {240, 960}, 1080, &AnimalEditor::setClass);
-    cmbFamily_ =
-        attributeBox("Label2", "cmbFamily", "Family", {240, 1560}, 1560, &AnimalEditor::setFamily);
+        attributeBox("Label1", "cmbClass", tr("Class"), {240, 960}, 1080, &AnimalEditor::setClass);
+    cmbFamily_ = attributeBox("Label2", "cmbFamily", tr("Family"), {240, 1560}, 1560,
+                              &AnimalEditor::setFamily);
     cmbEater_ =
-        attributeBox("Label3", "cmbEater", "Eats", {240, 2160}, 2160, &AnimalEditor::setEater);
+        attributeBox("Label3", "cmbEater", tr("Eats"), {240, 2160}, 2160, &AnimalEditor::setEater);
 
     image1_ = placed<QLabel>(this, "Image1", {240, 2880, 4095, 3015});
     image1_->setAlignment(Qt::AlignCenter);
@@ -114,7 +114,7 @@ void AnimalForm::createAttributes() {
 }
 
 void AnimalForm::createBiomes() {
-    auto* frame3 = placed<QGroupBox>(this, "Frame3", {4800, 120, 1815, 3015}, "Biomes");
+    auto* frame3 = placed<QGroupBox>(this, "Frame3", {4800, 120, 1815, 3015}, tr("Biomes"));
     for (int k = 0; k < biomeCount; ++k) {
         auto* c =
             placed<QCheckBox>(frame3, arrayName("Check1", k), {240, 240 + 360 * k, 1335, 375});
@@ -125,11 +125,11 @@ void AnimalForm::createBiomes() {
 }
 
 void AnimalForm::createButtons() {
-    cmdNext_ = button(this, "cmdNext", "Next", 3360);
-    cmdPrev_ = button(this, "cmdPrev", "Previous", 4080);
-    QPushButton* cmdPrint = button(this, "cmdPrint", "Store list", 4800);
-    QPushButton* command1 = button(this, "Command1", "Exit", 5520);
-    command1->setToolTip("Save changes, & return to setup screen");
+    cmdNext_ = button(this, "cmdNext", tr("Next"), 3360);
+    cmdPrev_ = button(this, "cmdPrev", tr("Previous"), 4080);
+    QPushButton* cmdPrint = button(this, "cmdPrint", tr("Store list"), 4800);
+    QPushButton* command1 = button(this, "Command1", tr("Exit"), 5520);
+    command1->setToolTip(tr("Save changes, & return to setup screen"));
     onClick(cmdNext_, this, [this] { arrive(editor_.next(difficulty_->text())); });
     onClick(cmdPrev_, this, [this] { arrive(editor_.previous(difficulty_->text())); });
     onClick(cmdPrint, this, [this] {
@@ -180,7 +180,7 @@ void AnimalForm::showPicture(const RecordView& view) {
         return;
     // A picture that cannot be read is named instead; editing goes on.
     image1_->setText(view.picture);
-    image1_->setAccessibleDescription("No picture: " + view.picture);
+    image1_->setAccessibleDescription(tr("No picture: %1").arg(view.picture));
 }
 
 void AnimalForm::arrive(bool moved) {

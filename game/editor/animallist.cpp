@@ -9,6 +9,8 @@
 #include "formats/printzones.h"
 #include "formats/textfile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The question types whose attribute is the word we list: the list speaks as the
@@ -39,13 +41,16 @@ QString animalListText(const Knowledge& kb, int minDifficulty, int maxDifficulty
 }
 
 void storeAnimalList(ProgramState& state) {
-    if (!state.ui.confirm("Store animal list to file",
-                          "Ready to store list by difficulty in file 'animal.txt'"))
+    if (!state.ui.confirm(
+            QCoreApplication::translate("AnimalList", "Store animal list to file"),
+            QCoreApplication::translate("AnimalList",
+                                        "Ready to store list by difficulty in file 'animal.txt'")))
         return;
     const QByteArray bytes =
         animalListText(state.knowledge, state.settings.minDifficulty, state.settings.maxDifficulty)
             .toUtf8();
     if (const auto stored = writeFileAtomically(animalListFileName, bytes); !stored)
-        state.ui.message(QString("The animal list could not be stored in %1: %2")
+        state.ui.message(QCoreApplication::translate(
+                             "AnimalList", "The animal list could not be stored in %1: %2")
                              .arg(animalListFileName, stored.error()));
 }

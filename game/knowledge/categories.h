@@ -2,6 +2,7 @@
 #pragma once
 
 #include "animal.h"
+#include "localnames.h"
 #include "questiontype.h"
 
 #include <QString>
@@ -29,6 +30,7 @@ struct Knowledge {
     CategoryTables tables;
     QuestionType questionType = QuestionType::None;
     std::array<int16_t, 6> chosen{}; // slot 0: the question's reference animal
+    LocalNames localNames;           // the names in the player's language; English without
 
     // The picture file of animal n; the empty text for a number outside 0..400.
     QString pictureFile(int n) const;

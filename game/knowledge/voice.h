@@ -20,6 +20,9 @@ public:
     // Starts the engine, where it has not started yet, to learn whether it can speak, and
     // returns at once; availabilityChanged tells when it cannot. Nothing is said.
     virtual void probe() = 0;
+    // The language to speak ("de"): a voice without one says nothing rather than reading
+    // the words with another language's sounds.
+    virtual void setLanguage(const QString& /*code*/) {}
 
     // Called when unavailable() has changed, e.g. once the engine turned out to have no voice.
     std::function<void()> availabilityChanged;

@@ -16,6 +16,10 @@ class Ui;
 // "i = " and the number.
 QString attributeText(const Knowledge& kb, int maxDifficulty, int animal, QuestionType qtype);
 
+// The same as the player reads it, in the game's language: category words translated, the
+// animal's name from the names file. In English it is attributeText's text to the byte.
+QString shownAttributeText(const Knowledge& kb, int maxDifficulty, int animal, QuestionType qtype);
+
 // The line that tells the player what to do (kind 6: describe-this-image, kind 7:
 // odd-one-out, for the current question type) or an option's caption (kind 2).
 QString promptText(const Knowledge& kb, int maxDifficulty, int kind, int animal,
@@ -31,6 +35,14 @@ void showAnimalEditor(Ui& ui);
 QString questionTypeName(const CategoryTables& tables, QuestionType type);
 // The name of the current question type.
 QString questionTypeName(const Knowledge& kb);
+// A word of a category table ("Class", "Family", "Eater", "Biome") in the game's language.
+QString shownCategoryWord(const char* context, const QString& english);
+// The name of a question type in the game's language.
+QString shownTypeName(const CategoryTables& tables, QuestionType type);
+QString shownTypeName(const Knowledge& kb);
+
+// The odd-one-out verdict: "Correct -- Lion is not Bird". `english` for the quiz log.
+QString oddOneOutVerdict(const Knowledge& kb, int maxDifficulty, bool right, bool english);
 
 // "Results for " and the name of the current question type: the score board's heading.
 QString resultsHeading(const Knowledge& kb);

@@ -9,12 +9,15 @@
 #include "play/programstate.h"
 #include "play/quizlog.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 
 namespace {
 
-constexpr char noKindsText[] = "No questions possible with current selections.  "
-                               "Change difficulty levels or question types";
+constexpr char noKindsText[] =
+    QT_TRANSLATE_NOOP("Game", "No questions possible with current selections.  "
+                              "Change difficulty levels or question types");
 
 int enabledKinds(const GameSettings& s) {
     int total = 0;
@@ -27,8 +30,9 @@ int enabledKinds(const GameSettings& s) {
 
 void playGame(ProgramState& state) {
     if (state.knowledge.animalCount < 1) {
-        state.ui.message("There are no animals to ask about: velk.dat beside the program "
-                         "could not be read.");
+        state.ui.message(QCoreApplication::translate(
+            "Game", "There are no animals to ask about: velk.dat beside the program could not be "
+                    "read."));
         return;
     }
     state.scores.currentPlayer = 0;
@@ -56,7 +60,8 @@ void playRound(ProgramState& state) {
         }
         const int total = enabledKinds(state.settings);
         if (total == 0) {
-            state.ui.message(QString::number(total) + noKindsText);
+            state.ui.message(QString::number(total) +
+                             QCoreApplication::translate("Game", noKindsText));
             state.ui.showSetup();
         }
     }
@@ -86,9 +91,10 @@ void stopGame(ProgramState& state) {
 void reportTooFewAnimals(ProgramState& state) {
     const QuestionType type = state.knowledge.questionType;
     if (!isPlayable(type)) return;
-    state.ui.message("Current set doesn't provide enough items for " +
-                     questionTypeName(state.knowledge) +
-                     ". Use another question type or change difficulty level to include more.");
+    state.ui.message(QCoreApplication::translate(
+                         "Game", "Current set doesn't provide enough items for %1. Use another "
+                                 "question type or change difficulty level to include more.")
+                         .arg(shownTypeName(state.knowledge)));
     state.settings.typeSwitch(type) = 0;
     state.ui.showSetup();
 }

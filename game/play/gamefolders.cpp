@@ -5,6 +5,7 @@
 #include "knowledge/ui.h"
 #include "play/settingsfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,7 +51,9 @@ GameFolders chooseFolders(const QString& programFolder, const QString& userFolde
 QString prepareWorkFolder(const GameFolders& folders) {
     if (QDir::cleanPath(folders.work) == QDir::cleanPath(folders.delivered)) return {};
     if (folders.work.isEmpty() || !QDir().mkpath(folders.work))
-        return "The folder for your own files could not be made: " + folders.work;
+        return QCoreApplication::translate("GameFolders",
+                                           "The folder for your own files could not be made: %1")
+            .arg(folders.work);
     QStringList problems;
     for (const char* name : ownFiles) {
         const QString problem = copyIfMissing(folders, name);

@@ -6,6 +6,7 @@
 #include "play/gamefolders.h"
 #include "play/playerflag.h"
 #include "play/players.h"
+#include "play/language.h"
 #include "play/score.h"
 #include "play/settings.h"
 #include "play/sounds.h"
@@ -37,5 +38,6 @@ public:
     Sounds sounds;              // on unless the player switched them off
     bool stopRequested = false; // the player ended the game on a question screen
     int16_t nameMeWorth = 0;    // the points of a Name-me question, and the misses it allows
+    Language language;          // the texts' and names' language; English until chosen
     PlayerRecords players;      // who is playing, and what they answered before
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "score.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -23,9 +25,15 @@ void addScore(Scores& scores, int points, int possible, int /*report*/) {
 }
 
 QString scoreCaptionText(const PlayerScore& s) {
-    return QString("Current score: %1 of %2  (%3%)").arg(s.points).arg(s.possible).arg(s.percent);
+    return QCoreApplication::translate("Score", "Current score: %1 of %2  (%3%)")
+        .arg(s.points)
+        .arg(s.possible)
+        .arg(s.percent);
 }
 
 QString finalScoreText(const PlayerScore& s) {
-    return QString("You scored %1 out of %2 (%3%)").arg(s.points).arg(s.possible).arg(s.percent);
+    return QCoreApplication::translate("Score", "You scored %1 out of %2 (%3%)")
+        .arg(s.points)
+        .arg(s.possible)
+        .arg(s.percent);
 }

@@ -7,6 +7,7 @@
 #include "formats/textfile.h"
 #include "formats/valuereader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -246,20 +247,27 @@ void loadSettings(GameSettings& s, Ui& ui) {
     const auto load = settingsFromFile();
     s = load ? *load : GameSettings{};
     if (load) return;
-    QString text = QString("The settings in %1 cannot be read: ").arg(settingsFileName) +
-                   load.error() + crlf + "The game starts with its default settings.";
+    QString text =
+        QCoreApplication::translate("Settings", "The settings in %1 cannot be read: ")
+            .arg(settingsFileName) +
+        load.error() + crlf +
+        QCoreApplication::translate("Settings", "The game starts with its default settings.");
     // A FIFO or a folder holds no settings of the player's, so nothing is kept.
     if (QFileInfo(settingsFileName).isFile()) {
         if (const auto kept = keepAside())
-            text += crlf + QString("The file is kept as %1.").arg(*kept);
+            text += crlf +
+                    QCoreApplication::translate("Settings", "The file is kept as %1.").arg(*kept);
         else
-            text += crlf + QString("It could not be kept aside: %1.").arg(kept.error());
+            text +=
+                crlf + QCoreApplication::translate("Settings", "It could not be kept aside: %1.")
+                           .arg(kept.error());
     }
     ui.message(text);
 }
 
 void saveSettings(const GameSettings& s, Ui& ui) {
     if (const auto saved = writeFileAtomically(settingsFileName, settingsText(s)); !saved)
-        ui.message(QString("The settings could not be saved to %1: %2")
-                       .arg(settingsFileName, saved.error()));
+        ui.message(
+            QCoreApplication::translate("Settings", "The settings could not be saved to %1: %2")
+                .arg(settingsFileName, saved.error()));
 }

@@ -12,7 +12,7 @@ constexpr char readAloudKey[] = "readAloud";
 
 // "GREAT WHITE SHARK" is three words, not letters to spell.
 QString wordsInCapitals(QString line) {
-    static const QRegularExpression capitals("\\b[A-Z]{2,}\\b");
+    static const QRegularExpression capitals("\\b\\p{Lu}{2,}\\b");
     QRegularExpressionMatchIterator it = capitals.globalMatch(line);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
@@ -32,6 +32,7 @@ QString lineForTheEar(QString line) {
 
 void Speech::attach(Voice& voice) {
     voice_ = &voice;
+    voice.setLanguage(language_);
     voice.availabilityChanged = [this] { voiceChanged(); };
     voiceChanged();
 }
@@ -59,8 +60,12 @@ void Speech::voiceChanged() {
 
 QString Speech::userFile() { return PlayerFile::userFile(); }
 
+QString Speech::switchText() {
+    return tr("Read aloud");
+}
+
 QString Speech::unavailable() const {
-    if (!voice_) return "This copy of the game was built without speech.";
+    if (!voice_) return tr("This copy of the game was built without speech.");
     return voice_->unavailable();
 }
 
@@ -71,7 +76,7 @@ bool Speech::setOn(bool on) {
     if (!on_ && voice_) voice_->stop();
     store();
     emit changed();
-    say(switchText);
+    say(switchText());
     return true;
 }
 
@@ -97,6 +102,7 @@ QString Speech::forTheEar(const QString& text) {
 void Speech::store() {
     if (file_.fileName().isEmpty()) return;
     if (!file_.setFlag(readAloudKey, on_))
-        ui_.message("The choice to read aloud could not be kept in " +
-                    QDir::toNativeSeparators(file_.fileName()) + ". It holds until the game ends.");
+        ui_.message(tr("The choice to read aloud could not be kept in %1. It holds until the game "
+                       "ends.")
+                        .arg(QDir::toNativeSeparators(file_.fileName())));
 }

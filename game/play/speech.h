@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "knowledge/voice.h"
 #include "play/playerfile.h"
 
 #include <QObject>
@@ -41,12 +42,17 @@ public:
     // Says `text` as the ear wants it, over whatever was being said; nothing while reading
     // is off or no voice can speak. Never waits for the voice.
     void say(const QString& text);
+    // The language the voice speaks from now on.
+    void setLanguage(const QString& code) {
+        language_ = code;
+        if (voice_) voice_->setLanguage(code);
+    }
 
     // A text as a voice should read it: line breaks become pauses, marks that only decorate
     // ("***", "_", "--") go, a word in capitals is read as a word, "pts" as "points".
     static QString forTheEar(const QString& text);
 
-    static constexpr char switchText[] = "Read aloud";
+    static QString switchText();
 
 signals:
     // The switch or the voice's availability changed.
@@ -60,4 +66,5 @@ private:
     Voice* voice_ = nullptr;
     PlayerFile file_;
     bool on_ = false;
+    QString language_ = "en";
 };

@@ -33,7 +33,13 @@ void initGame(ProgramState& state, const QString& programFolder, const QString& 
     QDir::setCurrent(state.folders.work);
     removeLeftoverSaves();
     loadSettings(state.settings, state.ui);
+    switchLanguage(state);
     buildCategoryTables(state.knowledge.tables, state.settings.maxDifficulty);
+}
+
+void switchLanguage(ProgramState& state) {
+    state.language.use(effectiveLanguage(state.language.choice()), state.folders, state.knowledge);
+    state.speech.setLanguage(state.language.code());
 }
 
 void startUp(ProgramState& state, const QString& programFolder, const QString& userFolder) {

@@ -18,4 +18,7 @@ void initGame(ProgramState& state, const QString& programFolder, const QString& 
 // empty quiz log, and the animals read last, so that a message about them comes once the
 // settings are in and the tables speak the stored level. Problems are told through the port
 // and the game opens all the same.
+// Puts the player's language (theirs, or the desktop's) to work for texts, names and voice.
+void switchLanguage(ProgramState& state);
+
 void startUp(ProgramState& state, const QString& programFolder, const QString& userFolder);

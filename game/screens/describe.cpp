@@ -8,6 +8,8 @@
 #include "play/quizlog.h"
 #include "screens/shuffle.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 bool DescribeQuestion::load() {
@@ -44,7 +46,7 @@ QString DescribeQuestion::pictureFile() const {
 }
 
 QString DescribeQuestion::pictureName() const {
-    return attributeText(state_, pictured(), QuestionType::NameMe);
+    return shownName(state_.knowledge, state_.settings.maxDifficulty, pictured());
 }
 
 QString DescribeQuestion::prompt() const {
@@ -59,12 +61,15 @@ void DescribeQuestion::answer(int option) {
     recordReplies(state_,
                   {{pictured(), state_.knowledge.chosen[size_t(option)], right, right ? 5 : 0, 5}});
     if (right)
-        showResult(state_, 5, 5, " Correct, +5 pts");
+        showResult(state_, 5, 5, QCoreApplication::translate("Describe", " Correct, +5 pts"));
     else
-        showResult(state_, 0, 5, "Sorry, the answer was " + captions_[size_t(correctChoice_)]);
+        showResult(state_, 0, 5,
+                   QCoreApplication::translate("Describe", "Sorry, the answer was %1")
+                       .arg(captions_[size_t(correctChoice_)]));
 }
 
 QString DescribeQuestion::helpText() {
-    return QString("Click on the item that matches this image ") + crlf +
-           "Click on skip to move to the next question";
+    return QCoreApplication::translate("Describe", "Click on the item that matches this image ") +
+           crlf +
+           QCoreApplication::translate("Describe", "Click on skip to move to the next question");
 }

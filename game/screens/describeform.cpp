@@ -23,8 +23,8 @@ const QColor yellow(0xFF, 0xFF, 0x00);
 } // namespace
 
 DescribeForm::DescribeForm(ProgramState& state, QWidget* parent)
-    : QuestionWindow(state, "ichoice", "Describe this image", describeForm, {8625, 6975}, {80, 50},
-                     paleGreen, parent) {
+    : QuestionWindow(state, "ichoice", tr("Describe this image"), describeForm, {8625, 6975},
+                     {80, 50}, paleGreen, parent) {
     open();
 }
 
@@ -49,9 +49,9 @@ void DescribeForm::createControls() {
         choice_[size_t(i)] = option;
     }
 
-    cmdhelp_ = colouredButton(frame(), "cmdhelp", "help", {2880, 6240, 1095, 375}, yellow,
+    cmdhelp_ = colouredButton(frame(), "cmdhelp", tr("help"), {2880, 6240, 1095, 375}, yellow,
                               sansFont(12, true));
-    command1_ = colouredButton(frame(), "Command1", "skip", {4800, 6240, 975, 375}, yellow,
+    command1_ = colouredButton(frame(), "Command1", tr("skip"), {4800, 6240, 975, 375}, yellow,
                                sansFont(12, true));
     onClick(cmdhelp_, this, [this] { state_.ui.message(DescribeQuestion::helpText()); });
     onClick(command1_, this, [this] { reject(); });
@@ -72,7 +72,7 @@ void DescribeForm::showQuestion() {
     // lets a child who cannot see it play.
     image1_->setAccessibleName(question_.pictureName());
     if (!loadPicture(*image1_, findDataFile(state_.folders, question_.pictureFile()))) {
-        state_.ui.message("Missing imagefile: " + question_.pictureFile());
+        state_.ui.message(tr("Missing imagefile: %1").arg(question_.pictureFile()));
         return;
     }
     label1_->setText(question_.prompt());

@@ -9,6 +9,8 @@
 #include "play/quizlog.h"
 #include "screens/shuffle.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
@@ -53,11 +55,11 @@ void MatchQuestion::sendHome(int bar) {
 }
 
 QString MatchQuestion::prompt() const {
-    return questionTypeName(state_.knowledge);
+    return shownTypeName(state_.knowledge);
 }
 
 bool MatchQuestion::load() {
-    logLine(state_, "Match " + prompt(), 1, 0);
+    logLine(state_, "Match " + questionTypeName(state_.knowledge), 1, 0);
     for (int k = 0; k < count; ++k) {
         const int a = pickAnimal(state_, k);
         if (a < 0) {
@@ -67,7 +69,7 @@ bool MatchQuestion::load() {
         barOnPicture_[size_t(k)] = none;
         slotOfPicture_[size_t(k)] = k;
         captions_[size_t(k)] = promptText(state_, 2, a, QuestionType::None);
-        logLine(state_, captions_[size_t(k)], 1, 0);
+        logLine(state_, attributeText(state_, a, state_.knowledge.questionType), 1, 0);
         drawn_ = k + 1;
     }
     // Only the first three pictures take part: the bottom right one keeps bar 3's animal.
@@ -120,26 +122,33 @@ int MatchQuestion::rightPairs() const {
     return right;
 }
 
-// "Lion placed on image of Tiger" for a picture under a wrong bar; empty otherwise.
-QString MatchQuestion::wrongPair(int picture) const {
+// "Lion placed on image of Tiger" for a picture under a wrong bar; empty otherwise. In
+// English for the quiz log, else as the player reads it.
+QString MatchQuestion::wrongPair(int picture, bool english) const {
     const int bar = barOnPicture_[size_t(picture)];
     if (bar == none || bar == slotOfPicture_[size_t(picture)]) return {};
     const auto& chosen = state_.knowledge.chosen;
-    return promptText(state_, 2, chosen[size_t(bar)], QuestionType::None) + " placed on image of " +
-           promptText(state_, 2, chosen[size_t(slotOfPicture_[size_t(picture)])],
-                      QuestionType::None);
+    const int placed = chosen[size_t(bar)],
+              pictured = chosen[size_t(slotOfPicture_[size_t(picture)])];
+    const QuestionType t = state_.knowledge.questionType;
+    if (english)
+        return attributeText(state_, placed, t) + " placed on image of " +
+               attributeText(state_, pictured, t);
+    return QCoreApplication::translate("Match", "%1 placed on image of %2")
+        .arg(promptText(state_, 2, placed, QuestionType::None),
+             promptText(state_, 2, pictured, QuestionType::None));
 }
 
 QString MatchQuestion::resultText() const {
     const int right = rightPairs();
-    if (right == count) return "*** All correct!";
+    if (right == count) return QCoreApplication::translate("Match", "*** All correct!");
     QString text;
     for (int p = 0; p < count; ++p) {
-        const QString line = wrongPair(p);
+        const QString line = wrongPair(p, false);
         if (!line.isEmpty()) text += crlf + line;
     }
-    return text + crlf + crlf + "*** Scored " + QString::number(right) + " of " +
-           QString::number(count);
+    return text + crlf + crlf +
+           QCoreApplication::translate("Match", "*** Scored %1 of %2").arg(right).arg(count);
 }
 
 void MatchQuestion::done() {
@@ -147,7 +156,7 @@ void MatchQuestion::done() {
     answered_ = true;
     dragging_ = false;
     for (int p = 0; p < count; ++p) {
-        const QString line = wrongPair(p);
+        const QString line = wrongPair(p, true);
         if (!line.isEmpty()) logLine(state_, line, 2, 0);
     }
     const int right = rightPairs();
@@ -166,6 +175,7 @@ void MatchQuestion::done() {
 }
 
 QString MatchQuestion::helpText() {
-    return QString("Click on one of the colored bars") + crlf + "Then drag it to its picture" +
-           crlf + crlf + "When all items are matched, click on 'done'";
+    return QCoreApplication::translate("Match", "Click on one of the colored bars") + crlf +
+           QCoreApplication::translate("Match", "Then drag it to its picture") + crlf + crlf +
+           QCoreApplication::translate("Match", "When all items are matched, click on 'done'");
 }

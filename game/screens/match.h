@@ -54,7 +54,7 @@ public:
 
 private:
     void sendHome(int bar);
-    QString wrongPair(int picture) const;
+    QString wrongPair(int picture, bool english) const;
 
     ProgramState& state_;
     std::array<QString, count> captions_;

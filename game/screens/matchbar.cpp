@@ -6,7 +6,7 @@
 #include <QPainter>
 
 MatchBar::MatchBar(QWidget* parent) : QPushButton(parent) {
-    setToolTip("Click and drag this item to its description, below");
+    setToolTip(tr("Click and drag this item to its description, below"));
     // Enter on a focused bar picks it up, never a button of the window.
     setAutoDefault(true);
 }

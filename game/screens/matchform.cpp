@@ -35,12 +35,12 @@ QFont barFont(const QString& caption, int width) {
 }
 
 QString pictureName(int picture) {
-    return QString("Picture %1").arg(picture + 1);
+    return MatchForm::tr("Picture %1").arg(picture + 1);
 }
 } // namespace
 
 MatchForm::MatchForm(ProgramState& state, QWidget* parent)
-    : QuestionWindow(state, "imatch", "Match 'em", matchForm, {9030, 6645}, {100, 100}, lilac,
+    : QuestionWindow(state, "imatch", tr("Match 'em"), matchForm, {9030, 6645}, {100, 100}, lilac,
                      parent) {
     open();
 }
@@ -57,14 +57,14 @@ void MatchForm::createControls() {
         image1_[size_t(p)] = box;
     }
     createBars();
-    cmdhelp_ = colouredButton(frame(), "cmdhelp", "Help", {2520, 6120, 1095, 375}, paleYellow,
+    cmdhelp_ = colouredButton(frame(), "cmdhelp", tr("Help"), {2520, 6120, 1095, 375}, paleYellow,
                               sansFont(12));
-    command1_ = colouredButton(frame(), "Command1", "Done", {4080, 6120, 1500, 375}, paleYellow,
+    command1_ = colouredButton(frame(), "Command1", tr("Done"), {4080, 6120, 1500, 375}, paleYellow,
                                sansFont(12));
-    command2_ = colouredButton(frame(), "Command2", "Skip", {6120, 6120, 1455, 375}, paleYellow,
+    command2_ = colouredButton(frame(), "Command2", tr("Skip"), {6120, 6120, 1455, 375}, paleYellow,
                                sansFont(12));
     for (QPushButton* b : {command1_, command2_})
-        b->setToolTip("Click here when you are ready to proceed");
+        b->setToolTip(tr("Click here when you are ready to proceed"));
     onClick(cmdhelp_, this, [this] { state_.ui.message(MatchQuestion::helpText()); });
     onClick(command1_, this, [this] { done(); });
     onClick(command2_, this, [this] { reject(); });
@@ -122,9 +122,10 @@ void MatchForm::placeBars() {
         const bool held = question_.dragging() && question_.dragBar() == k;
         bar->setHeld(held);
         const int on = question_.pictureOfBar(k);
-        bar->setAccessibleDescription(held                        ? QString("held")
-                                      : on == MatchQuestion::none ? QString()
-                                                                  : "on " + pictureName(on));
+        bar->setAccessibleDescription(held ? tr("held")
+                                      : on == MatchQuestion::none
+                                          ? QString()
+                                          : MatchForm::tr("on %1").arg(pictureName(on)));
     }
     for (int p = 0; p < MatchQuestion::count; ++p) {
         const int bar = question_.barOnPicture(p);

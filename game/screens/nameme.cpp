@@ -2,9 +2,12 @@
 #include "nameme.h"
 
 #include "knowledge/ui.h"
+#include "knowledge/wording.h"
 #include "play/game.h"
 #include "play/players.h"
 #include "play/programstate.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -18,6 +21,24 @@ QPointF dragonCentre() {
             std::nearbyint(dragonAtDesign.top() + dragonAtDesign.height() / 2)};
 }
 } // namespace
+
+QString NameMeGame::caption() {
+    return QCoreApplication::translate("NameMe",
+                                       "Name Me -- Press the letter keys to enter my name... ");
+}
+
+QString NameMeGame::keys(const QString& language) {
+    QString keys = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    if (language == "de") keys += QString::fromUtf8("ÄÖÜ");
+    if (language == "fr") keys += QString::fromUtf8("ÉÈÀÇ");
+    if (language == "es") keys += QString::fromUtf8("Ñ");
+    return keys;
+}
+
+QChar NameMeGame::guessed(QChar c) {
+    const QString upper = QString(c).toUpper();
+    return upper.normalized(QString::NormalizationForm_D).front();
+}
 
 int NameMeGame::wordFontSize(int length) {
     if (length > 16) return 10;
@@ -33,8 +54,10 @@ bool NameMeGame::load() {
         reportTooFewAnimals(state_);
         return false;
     }
-    name_ = attributeText(state_, a, state_.knowledge.questionType);
+    name_ = shownAttributeText(state_.knowledge, state_.settings.maxDifficulty, a,
+                               state_.knowledge.questionType);
     hiddenWord_ = name_.toUpper();
+    foldsAccents_ = state_.language.code() != "en";
     wordMask_.clear();
     shownWord_.clear();
     for (const QChar c : hiddenWord_) {
@@ -72,20 +95,20 @@ QString NameMeGame::dragonFile() const {
 
 NameMeGame::Outcome NameMeGame::press(QChar key, const std::function<void()>& shown) {
     if (!complete_ || over_) return Outcome::ignored;
-    const QChar k = key.toUpper();
-    if (!toGuess(k)) {
-        state_.ui.message("Press a letter, only");
+    if (!toGuess(key)) {
+        state_.ui.message(QCoreApplication::translate("NameMe", "Press a letter, only"));
         return Outcome::refused;
     }
+    const QChar k = letterOf(key);
     if (missedLetters_.contains(k)) {
-        state_.ui.message(QString("Already tried ") + k);
+        state_.ui.message(QCoreApplication::translate("NameMe", "Already tried %1").arg(k));
         return Outcome::refused;
     }
-    state_.speech.say(k); // the letter, as the child typed it
+    state_.speech.say(key.toUpper()); // the letter, as the child typed it
     bool found = false;
     for (qsizetype i = 0; i < hiddenWord_.size(); ++i) {
-        if (hiddenWord_[i] != k) continue;
-        wordMask_[i] = k;
+        if (letterOf(hiddenWord_[i]) != k) continue;
+        wordMask_[i] = hiddenWord_[i];
         found = true;
     }
     return found ? hit(shown) : miss(k, shown);
@@ -105,7 +128,9 @@ NameMeGame::Outcome NameMeGame::miss(QChar k, const std::function<void()>& shown
     state_.sounds.play(Sound::wordLost);
     recordReplies(state_, {{state_.knowledge.chosen[0], 0, false, 0, worth}});
     addScore(state_.scores, 0, worth, 0);
-    state_.ui.message("The word was: " + hiddenWord_ + ". Better luck next time!");
+    state_.ui.message(
+        QCoreApplication::translate("NameMe", "The word was: %1. Better luck next time!")
+            .arg(hiddenWord_));
     return Outcome::lost;
 }
 
@@ -121,7 +146,8 @@ NameMeGame::Outcome NameMeGame::hit(const std::function<void()>& shown) {
     const int subject = state_.knowledge.chosen[0];
     recordReplies(state_,
                   {{subject, subject, true, state_.nameMeWorth - misses(), state_.nameMeWorth}});
-    showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth, "You got it!", name_);
+    showResult(state_, state_.nameMeWorth - misses(), state_.nameMeWorth,
+               QCoreApplication::translate("NameMe", "You got it!"), name_);
     return Outcome::won;
 }
 

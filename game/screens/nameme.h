@@ -44,10 +44,19 @@ public:
     // game says so, so that the player sees the last letter first.
     Outcome press(QChar key, const std::function<void()>& shown = {});
 
-    static QString caption() { return "Name Me -- Press the letter keys to enter my name... "; }
+    static QString caption();
+
+    // The on-screen keys of a language: A to Z, then the letters it adds (Ä Ö Ü, Ñ...).
+    static QString keys(const QString& language);
+    // The letter a key guesses: a capital without its accent, so that "E" finds "É" and "É"
+    // finds "E" on a keyboard that lacks either.
+    static QChar guessed(QChar c);
+    // The letter a key or a letter of the word stands for in the player's language: in
+    // English only A to Z, an accent given away as it always was.
+    QChar letterOf(QChar c) const { return foldsAccents_ ? guessed(c) : c.toUpper(); }
 
 private:
-    static bool toGuess(QChar c) { return c >= 'A' && c <= 'Z'; }
+    bool toGuess(QChar c) const { return letterOf(c) >= 'A' && letterOf(c) <= 'Z'; }
     void rebuildShownWord();
     Outcome miss(QChar k, const std::function<void()>& shown);
     Outcome hit(const std::function<void()>& shown);
@@ -60,6 +69,7 @@ private:
     QString missedLetters_;
     double dragonWidth_ = 855;
     double dragonHeight_ = 1215;
+    bool foldsAccents_ = false;
     bool complete_ = false;
     bool over_ = false;
 };

@@ -18,10 +18,9 @@ namespace {
 const QColor hitColour(0x80, 0xFF, 0x80);
 const QColor missColour(0xFF, 0x80, 0x80);
 
-// The on-screen keys: two rows of thirteen beside "quit", under the word.
-constexpr int keysPerRow = 13;
-constexpr int keysLeft = 1680, keysTop = 5280, keyPitch = 517, keyWidth = 480, keyHeight = 450,
-              rowPitch = 480;
+// The on-screen keys: two rows of thirteen beside "quit", under the word; a language with
+// letters of its own squeezes them into the same two rows.
+constexpr int keysLeft = 1680, keysTop = 5280, keyHeight = 450, rowPitch = 480, keysRight = 8401;
 
 QLabel* boldLabel(QWidget* parent, const char* name, const QRect& design, qreal points) {
     auto* l = placed<QLabel>(parent, name, design);
@@ -61,23 +60,23 @@ NameMeForm::NameMeForm(ProgramState& state, QWidget* parent)
 }
 
 void NameMeForm::createControls() {
-    command1_ = placed<QPushButton>(this, "Command1", {360, 5520, 1095, 615}, "quit");
+    command1_ = placed<QPushButton>(this, "Command1", {360, 5520, 1095, 615}, tr("quit"));
     command1_->setFont(sansFont(12, true));
     // No button is the window's default: Enter is a key typed, or presses the focused button.
     command1_->setAutoDefault(false);
     onClick(command1_, this, [this] { reject(); });
 
     label3_ = boldLabel(this, "Label3", {5880, 4080, 1455, 1095}, 9.75);
-    label3_->setText("Guess the word before the dragon can appear!");
+    label3_->setText(tr("Guess the word before the dragon can appear!"));
     label3_->setWordWrap(true);
     label3_->hide();
     label2_ = boldLabel(this, "Label2", {360, 3480, 4455, 735}, 18);
     label2_->setFocusPolicy(Qt::StrongFocus);
     image2_ = boldLabel(this, "Image2", {360, 480, 3735, 2655}, 8.25);
-    image2_->setAccessibleName("The animal to name");
+    image2_->setAccessibleName(tr("The animal to name"));
     image1_ = boldLabel(this, "Image1", {6000, 1560, 855, 1215}, 8.25);
     image1_->setScaledContents(true);
-    image1_->setAccessibleName("Dragon");
+    image1_->setAccessibleName(tr("Dragon"));
     label1_ = boldLabel(this, "Label1", {360, 4440, 4335, 690}, 18);
     createLetterKeys();
 
@@ -86,8 +85,12 @@ void NameMeForm::createControls() {
 }
 
 void NameMeForm::createLetterKeys() {
-    for (int i = 0; i < letters; ++i) {
-        const QChar letter = QChar('A' + i);
+    keys_ = NameMeGame::keys(state_.language.code());
+    const int keysPerRow = int(keys_.size() + 1) / 2;
+    const int keyPitch = std::min(517, (keysRight - keysLeft) / keysPerRow);
+    const int keyWidth = keyPitch - 37;
+    for (int i = 0; i < keys_.size(); ++i) {
+        const QChar letter = keys_[i];
         auto* key =
             placed<QPushButton>(this, QString("letter") + letter,
                                 {keysLeft + keyPitch * (i % keysPerRow),
@@ -98,7 +101,7 @@ void NameMeForm::createLetterKeys() {
         key->setFocusPolicy(Qt::TabFocus);
         key->setAutoDefault(false);
         onClick(key, this, [this, letter] { guess(letter); });
-        letterKeys_[size_t(i)] = key;
+        letterKeys_ << key;
     }
 }
 
@@ -154,17 +157,18 @@ void NameMeForm::showDragon() {
 
 // A used key shows at a glance how it went: green for a hit, red and struck out for a miss.
 void NameMeForm::showLetterKeys() {
-    for (int i = 0; i < letters; ++i) {
-        const QChar letter = QChar('A' + i);
-        QPushButton* key = letterKeys_[size_t(i)];
+    for (int i = 0; i < keys_.size(); ++i) {
+        const QChar letter = game_.letterOf(keys_[i]);
+        QPushButton* key = letterKeys_[i];
         const bool missed = game_.missedLetters().contains(letter);
-        const bool hit = game_.wordMask().contains(letter);
+        const bool hit = std::any_of(game_.wordMask().cbegin(), game_.wordMask().cend(),
+                                     [&](QChar c) { return game_.letterOf(c) == letter; });
         paintButton(*key, missed ? missColour
                           : hit  ? hitColour
                                  : palette().color(QPalette::Button));
         QFont font = designFont(*key);
         font.setStrikeOut(missed);
         key->setFont(font);
-        key->setAccessibleDescription(missed ? "missed" : hit ? "in the word" : QString());
+        key->setAccessibleDescription(missed ? tr("missed") : hit ? tr("in the word") : QString());
     }
 }

@@ -16,8 +16,6 @@ struct ProgramState;
 class NameMeForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int letters = 26;
-
     explicit NameMeForm(ProgramState& state, QWidget* parent = nullptr);
 
 protected:
@@ -42,5 +40,6 @@ private:
     QLabel* image2_ = nullptr;
     QLabel* image1_ = nullptr;
     QLabel* label1_ = nullptr;
-    std::array<QPushButton*, letters> letterKeys_{};
+    QString keys_; // the letters of the language, a key each
+    QList<QPushButton*> letterKeys_;
 };

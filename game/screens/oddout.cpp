@@ -11,11 +11,11 @@
 #include <utility>
 
 QString OddOneOutQuestion::caption() const {
-    return questionTypeName(state_.knowledge);
+    return shownTypeName(state_.knowledge);
 }
 
 bool OddOneOutQuestion::load() {
-    logLine(state_, caption(), 1, 0);
+    logLine(state_, questionTypeName(state_.knowledge), 1, 0);
     for (int i = 0; i < pictures; ++i) {
         if (pickAnimal(state_, i) < 0) {
             reportTooFewAnimals(state_);
@@ -47,20 +47,18 @@ QString OddOneOutQuestion::pictureFile(int picture) const {
 }
 
 QString OddOneOutQuestion::pictureName(int picture) const {
-    return attributeText(state_, animalAt(picture), QuestionType::NameMe);
+    return shownName(state_.knowledge, state_.settings.maxDifficulty, animalAt(picture));
 }
 
 void OddOneOutQuestion::answer(int picture) {
     if (!awaitsAnswer() || picture < 0 || picture >= pictures) return;
     answered_ = true;
     const auto& kb = state_.knowledge;
+    const int level = state_.settings.maxDifficulty;
     const bool right = slotOfPicture_[size_t(picture)] == 1;
-    const QString text = QString(right ? "Correct -- " : "No, ") +
-                         kb.animals[size_t(kb.chosen[1])].name + " is not " +
-                         promptText(state_, 2, kb.chosen[0], QuestionType::None);
-    // The online question file keeps the wrong answers, worded as the player read them.
-    if (!right) logLine(state_, text, 2, 0);
+    // The online question file keeps the wrong answers, worded as an English player read them.
+    if (!right) logLine(state_, oddOneOutVerdict(kb, level, right, true), 2, 0);
     state_.sounds.play(right ? Sound::right : Sound::wrong);
     recordReplies(state_, {{kb.chosen[1], animalAt(picture), right, right ? 5 : 0, 5}});
-    showResult(state_, right ? 5 : 0, 5, text);
+    showResult(state_, right ? 5 : 0, 5, oddOneOutVerdict(kb, level, right, false));
 }

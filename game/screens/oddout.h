@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -34,7 +35,10 @@ public:
     // A click on picture p: scores it and shows the score board.
     void answer(int picture);
 
-    static QString helpText() { return "Click on the image that does NOT fit the pattern"; }
+    static QString helpText() {
+        return QCoreApplication::translate("OddOneOut",
+                                           "Click on the image that does NOT fit the pattern");
+    }
 
 private:
     ProgramState& state_;

@@ -24,8 +24,8 @@ const std::array<QRect, OddOneOutQuestion::pictures> pictureBoxes{
 } // namespace
 
 OddOneOutForm::OddOneOutForm(ProgramState& state, QWidget* parent)
-    : QuestionWindow(state, "Ioddout", "Odd One Out", oddOneOutForm, {8925, 6645}, {100, 100}, rust,
-                     parent) {
+    : QuestionWindow(state, "Ioddout", tr("Odd One Out"), oddOneOutForm, {8925, 6645}, {100, 100},
+                     rust, parent) {
     setWindowTitle(question_.caption()); // the kind's name replaces the drawn title
     open();
 }
@@ -40,11 +40,11 @@ void OddOneOutForm::createControls() {
         onClick(box, this, [this, p] { answer(p); });
         image1_[size_t(p)] = box;
     }
-    cmdhelp_ = colouredButton(frame(), "cmdhelp", "Help", {1800, 6120, 1095, 375}, paleYellow,
+    cmdhelp_ = colouredButton(frame(), "cmdhelp", tr("Help"), {1800, 6120, 1095, 375}, paleYellow,
                               sansFont(12));
-    cmdSkip_ = colouredButton(frame(), "cmdSkip", "Skip", {5520, 6120, 1455, 375}, paleYellow,
+    cmdSkip_ = colouredButton(frame(), "cmdSkip", tr("Skip"), {5520, 6120, 1455, 375}, paleYellow,
                               sansFont(12));
-    cmdSkip_->setToolTip("Click here when you are ready to proceed");
+    cmdSkip_->setToolTip(tr("Click here when you are ready to proceed"));
     onClick(cmdhelp_, this, [this] { state_.ui.message(OddOneOutQuestion::helpText()); });
     onClick(cmdSkip_, this, [this] { reject(); });
 }

@@ -29,7 +29,7 @@ ScoreBoard::ScoreBoard(ProgramState& state, QWidget* parent)
                        orange, parent),
       state_(state) {
     setObjectName("showscor");
-    setWindowTitle("Quizmoot Scores");
+    setWindowTitle(tr("Quizmoot Scores"));
     setFont(sansFont(13.5));
 
     // The result spans the frame, a little in from its sides.
@@ -38,9 +38,9 @@ ScoreBoard::ScoreBoard(ProgramState& state, QWidget* parent)
                                     {frameDesign.left() + toTwips(twips(100)), 1080,
                                      frameDesign.width() - toTwips(twips(400)), 2655});
     text1_->setReadOnly(true);
-    text1_->setAccessibleName("Result");
-    command1_ = placed<QPushButton>(frame(), "Command1", {120, 3960, 1215, 615}, "ok");
-    command1_->setToolTip("Click here when  ready to proceed");
+    text1_->setAccessibleName(tr("Result"));
+    command1_ = placed<QPushButton>(frame(), "Command1", {120, 3960, 1215, 615}, tr("ok"));
+    command1_->setToolTip(tr("Click here when  ready to proceed"));
     command1_->setDefault(true);
     label2_ = orangeLabel(frame(), "Label2", {1680, 3960, 5295, 615});
     label1_ = orangeLabel(frame(), "Label1", {120, 240, 6975, 855});

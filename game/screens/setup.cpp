@@ -6,6 +6,7 @@
 #include "play/numbers.h"
 #include "play/programstate.h"
 #include "play/settingsfile.h"
+#include "play/startup.h"
 
 #include <optional>
 
@@ -63,12 +64,33 @@ QString SetupScreen::stepped(Box box, int delta) const {
 QStringList SetupScreen::typeNames() const {
     QStringList names;
     for (int item = 0; item < typeCount; ++item)
-        names << questionTypeName(state_.knowledge.tables, typeOfItem(item));
+        names << shownTypeName(state_.knowledge.tables, typeOfItem(item));
     return names;
 }
 
 void SetupScreen::setSelected(int item, bool on) {
     if (item >= 0 && item < typeCount) selected_[size_t(item)] = on;
+}
+
+QStringList SetupScreen::languageNames() {
+    QStringList names{QCoreApplication::translate("Setup", "As the desktop")};
+    for (const QString& code : gameLanguages())
+        names << languageOwnName(code);
+    return names;
+}
+
+int SetupScreen::languageItem() const {
+    return int(gameLanguages().indexOf(state_.language.choice())) + 1;
+}
+
+void SetupScreen::chooseLanguage(int item) {
+    const QString choice = item >= 1 ? gameLanguages().value(item - 1) : QString();
+    if (choice == state_.language.choice()) return;
+    if (!state_.language.choose(choice))
+        state_.ui.message(QCoreApplication::translate("Setup", "The language could not be kept in "
+                                                               "your settings. It holds until "
+                                                               "the game ends."));
+    switchLanguage(state_);
 }
 
 void SetupScreen::editAnimals() {

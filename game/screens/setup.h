@@ -3,6 +3,7 @@
 
 #include "knowledge/questiontype.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -41,10 +42,18 @@ public:
     bool selected(int item) const { return selected_[size_t(item)]; }
     void setSelected(int item, bool on);
 
+    // The language list: "As the desktop", then each language in its own name. A choice
+    // holds from the next screen opened, and is kept in the player's own file.
+    static QStringList languageNames();
+    int languageItem() const;
+    void chooseLanguage(int item);
+
     void editAnimals();
     // Prepares the quiz log to serve as the question file of online games.
     void makeOnlineQuestions();
-    static QString onlineQuestionsText() { return "Will create question file for online games"; }
+    static QString onlineQuestionsText() {
+        return QCoreApplication::translate("Setup", "Will create question file for online games");
+    }
 
     // Closing the screen: the chosen values go into the settings, the word tables follow
     // the highest level, and velk.INI is written.

@@ -10,7 +10,9 @@
 #include "widgets/twips.h"
 #include "widgets/updown.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,34 +69,38 @@ SetupForm::SetupForm(ProgramState& state, QWidget* parent)
 
 void SetupForm::createControls() {
     createDifficultyFrame();
-    auto* label4 = label(this, "Label4", "Number of questions per game", {120, 1920, 1215, 855});
+    auto* label4 =
+        label(this, "Label4", tr("Number of questions per game"), {120, 1920, 1215, 855});
     label4->setBuddy(numberBox(this, SetupScreen::nquestion, "nquestion",
-                               "Number of questions per game", {1440, 2040, 495, 495}));
+                               tr("Number of questions per game"), {1440, 2040, 495, 495}));
     spinner(this, SetupScreen::nquestion, "UpDown1", {2040, 2040, 240, 495});
     createReadAloud();
     createSounds();
     createList();
+    createLanguage();
 
-    auto* cmdEdit = button(this, "cmdEdit", "Edit", {120, 4800, 1335, 615}, "Change item data");
-    auto* cmdok = button(this, "cmdok", "OK", {1680, 4800, 615, 615}, "Click here to continue");
+    auto* cmdEdit =
+        button(this, "cmdEdit", tr("Edit"), {120, 4800, 1335, 615}, tr("Change item data"));
+    auto* cmdok =
+        button(this, "cmdok", tr("OK"), {1680, 4800, 615, 615}, tr("Click here to continue"));
     // Enter in a box or the list closes the screen as OK does, never opens the editor.
     cmdok->setDefault(true);
-    auto* cmdmakeq = button(this, "cmdmakeq", "Make online questions", {4080, 5520, 2295, 375});
+    auto* cmdmakeq = button(this, "cmdmakeq", tr("Make online questions"), {4080, 5520, 2295, 375});
     onClick(cmdEdit, this, [this] { screen_.editAnimals(); });
     onClick(cmdok, this, [this] { accept(); });
     onClick(cmdmakeq, this, [this] { screen_.makeOnlineQuestions(); });
 }
 
 void SetupForm::createDifficultyFrame() {
-    auto* frame = placed<QGroupBox>(this, "frameDiff", {120, 120, 2175, 1575}, "Difficulty");
+    auto* frame = placed<QGroupBox>(this, "frameDiff", {120, 120, 2175, 1575}, tr("Difficulty"));
     // The lowest level is always 1; its controls are there, but hidden.
-    auto* label5 = label(frame, "Label5", "Minimum", {240, 480, 975, 375});
+    auto* label5 = label(frame, "Label5", tr("Minimum"), {240, 480, 975, 375});
     label5->setBuddy(
-        numberBox(frame, SetupScreen::tmindif, "tmindif", "Minimum", {1320, 360, 375, 495}));
+        numberBox(frame, SetupScreen::tmindif, "tmindif", tr("Minimum"), {1320, 360, 375, 495}));
     spinner(frame, SetupScreen::tmindif, "UpDown2", {1800, 360, 240, 495});
-    auto* label6 = label(frame, "Label6", "Maximum", {240, 1080, 975, 375});
+    auto* label6 = label(frame, "Label6", tr("Maximum"), {240, 1080, 975, 375});
     label6->setBuddy(
-        numberBox(frame, SetupScreen::tmaxdif, "tmaxdif", "Maximum", {1320, 960, 375, 495}));
+        numberBox(frame, SetupScreen::tmaxdif, "tmaxdif", tr("Maximum"), {1320, 960, 375, 495}));
     spinner(frame, SetupScreen::tmaxdif, "UpDown3", {1800, 960, 240, 495});
 }
 
@@ -121,8 +127,8 @@ UpDown* SetupForm::spinner(QWidget* parent, SetupScreen::Box box, const char* na
 
 void SetupForm::createList() {
     list1_ = placed<QListWidget>(this, "List1", {2520, 240, 3855, 5100});
-    list1_->setToolTip("Colored items are selected");
-    list1_->setAccessibleName("Kinds of question");
+    list1_->setToolTip(tr("Colored items are selected"));
+    list1_->setAccessibleName(tr("Kinds of question"));
     // A click or Space toggles one kind; the arrow keys only move.
     list1_->setSelectionMode(QAbstractItemView::MultiSelection);
     // The selection keeps its colour when the list is not focused: it is the whole message.
@@ -137,7 +143,7 @@ void SetupForm::createList() {
 // the keys that switch it on any screen, this one too.
 void SetupForm::createReadAloud() {
     readAloud_ =
-        placed<QCheckBox>(this, "chkReadAloud", {120, 3120, 2295, 495}, Speech::switchText);
+        placed<QCheckBox>(this, "chkReadAloud", {120, 3120, 2295, 495}, Speech::switchText());
     readAloud_->setFont(sansFont(9.75, true));
     onToggle(readAloud_, this, [this](bool on) {
         speech_.setOn(on);
@@ -165,21 +171,35 @@ void SetupForm::createSounds() {
 // with: a disabled box takes no focus, so its tool tip would never reach the keyboard.
 void SetupForm::showReadAloud() {
     const QString missing = speech_.unavailable();
-    const QString why = missing.isEmpty() ? QString() : missing + " The game cannot read aloud.";
+    const QString why =
+        missing.isEmpty() ? QString() : missing + tr(" The game cannot read aloud.");
     const QSignalBlocker quiet(readAloud_);
     readAloud_->setEnabled(missing.isEmpty());
     readAloud_->setChecked(missing.isEmpty() && speech_.on());
     readAloud_->setToolTip(missing.isEmpty()
-                               ? "Reads the questions, the answers and the score aloud. " +
-                                     readAloudKeys() + " switches it on every screen."
+                               ? tr("Reads the questions, the answers and the score aloud. %1 "
+                                    "switches it on every screen.")
+                                     .arg(readAloudKeys())
                                : why);
     noVoice_->setText(why);
     noVoice_->setVisible(!why.isEmpty());
 }
 
+void SetupForm::createLanguage() {
+    auto* lblLanguage = label(this, "lblLanguage", tr("Language"), {2520, 6000, 1095, 375});
+    auto* cboLanguage = placed<QComboBox>(this, "cboLanguage", {3660, 6000, 2715, 375});
+    lblLanguage->setBuddy(cboLanguage);
+    cboLanguage->setAccessibleName(lblLanguage->text());
+    cboLanguage->addItems(SetupScreen::languageNames());
+    cboLanguage->view(); // its list is made now, not when a screen reader first asks for it
+    cboLanguage->setCurrentIndex(screen_.languageItem());
+    connect(cboLanguage, &QComboBox::currentIndexChanged, this,
+            [this](int item) { screen_.chooseLanguage(item); });
+}
+
 void SetupForm::formLoad() {
     centerForm(*this);
-    setWindowTitle(QString(programTitle) + " Setup");
+    setWindowTitle(tr("%1 Setup").arg(programTitle));
     findChild<QPushButton*>("cmdmakeq")->show();
     for (const char* hidden : {"tmindif", "UpDown2", "Label5"})
         findChild<QWidget*>(hidden)->hide();

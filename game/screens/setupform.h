@@ -38,6 +38,7 @@ private:
     void createList();
     void createReadAloud();
     void createSounds();
+    void createLanguage();
     void showReadAloud();
     void formLoad();
     void boxChanged(SetupScreen::Box box, const QString& typed);

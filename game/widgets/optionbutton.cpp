@@ -12,6 +12,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
+
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
     // A screen reader's press clicks the button, its toggle action toggles it; the mouse and
@@ -104,6 +106,17 @@ void OptionButton::paintEvent(QPaintEvent*) {
     mark.rect = QRect(2, (height() - indicator) / 2, indicator, indicator);
     p.drawPrimitive(QStyle::PE_IndicatorRadioButton, mark);
     const QRect textArea = rect().adjusted(2 + indicator + gap, 2, -2, -2);
+    // A word wider than the option ("Pflanzenfresser") steps the font down, never breaks.
+    QFont font = p.font();
+    const QStringList words = text().split(' ', Qt::SkipEmptyParts);
+    const auto fits = [&] {
+        return std::all_of(words.begin(), words.end(), [&](const QString& w) {
+            return QFontMetrics(font).horizontalAdvance(w) <= textArea.width();
+        });
+    };
+    while (!fits() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    p.setFont(font);
     p.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, text());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -21,7 +21,7 @@ namespace {
 constexpr qint64 textMaxBytes = 1024 * 1024;
 
 QString cannotOpen(const QString& fileName, const QString& why) {
-    return QString("%1 could not be opened: %2").arg(fileName, why);
+    return TextWindow::tr("%1 could not be opened: %2").arg(fileName, why);
 }
 
 } // namespace
@@ -64,7 +64,7 @@ TextWindow::TextWindow(const QString& fileName, const QString& text, QWidget* pa
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setPlainText(QString(text).remove('\r'));
 
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName("cmdClose");
     onClick(close, this, [this] { this->close(); });
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,

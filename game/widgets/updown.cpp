@@ -49,8 +49,8 @@ QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name) {
 } // namespace
 
 UpDown::UpDown(QLineEdit& buddy, QWidget* parent)
-    : QWidget(parent), buddy_(&buddy), up_(arrow(this, Qt::UpArrow, "Up")),
-      down_(arrow(this, Qt::DownArrow, "Down")) {
+    : QWidget(parent), buddy_(&buddy), up_(arrow(this, Qt::UpArrow, tr("Up"))),
+      down_(arrow(this, Qt::DownArrow, tr("Down"))) {
     // Registered once for the whole program, before the first spinner is asked for.
     static const bool registered = (QAccessible::installFactory(upDownInterface), true);
     Q_UNUSED(registered);
