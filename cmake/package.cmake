@@ -31,7 +31,7 @@ set(velk_loaded_trivia
 set(velk_recommends_velk
     xdg-utils
     speech-dispatcher
-    # qt6-translations-l10n   # Qt's own words (dialog buttons) in the player's language
+    qt6-translations-l10n     # Qt's own words (dialog buttons) in the player's language
 )
 
 # The changelog's newest entry is this version, or lintian and apt tell two stories.

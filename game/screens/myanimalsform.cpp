@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QPaintEvent>
+#include <QResizeEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -33,9 +34,12 @@ public:
         : QWidget(parent), state_(state), progress_(progress), thumbnails_(thumbnails) {}
 
     void relayout(int width) {
-        columns_ = std::max(1, width / cardWidth);
+        // Cards grow with their window, as everything else on it does.
+        const FormScaler* scaler = FormScaler::of(*this);
+        scale_ = scaler ? scaler->scale() : 1.0;
+        columns_ = std::max(1, width / cardW());
         const int rows = int((progress_.cards.size() + columns_ - 1) / columns_);
-        setFixedSize(width, rows * cardHeight);
+        setFixedSize(width, rows * cardH());
         update();
     }
 
@@ -43,24 +47,28 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         const QRect seen = event->rect();
-        const int firstRow = seen.top() / cardHeight;
-        const int lastRow = seen.bottom() / cardHeight;
-        const qreal ratio = devicePixelRatioF();
+        const int firstRow = seen.top() / cardH();
+        const int lastRow = seen.bottom() / cardH();
+        const qreal ratio = devicePixelRatioF() * scale_;
         for (int row = firstRow; row <= lastRow; ++row)
             for (int column = 0; column < columns_; ++column) {
                 const qsizetype i = qsizetype(row) * columns_ + column;
                 if (i >= progress_.cards.size()) return;
-                paintCard(painter, progress_.cards[i], {column * cardWidth, row * cardHeight},
+                paintCard(painter, progress_.cards[i], {column * cardW(), row * cardH()},
                           ratio);
             }
         if (!waiting_.isEmpty()) QTimer::singleShot(0, this, [this] { decodeSome(); });
     }
 
 private:
+    int cardW() const { return int(cardWidth * scale_); }
+    int cardH() const { return int(cardHeight * scale_); }
+
     void paintCard(QPainter& painter, const Progress::Card& card, QPoint at, qreal ratio) {
         const AnimalRecord& a = state_.knowledge.animals[size_t(card.animal)];
         const QString file = findDataFile(state_.folders, a.picture);
-        const QRect box(at + QPoint(4, 4), QSize(Thumbnails::side, Thumbnails::side));
+        const int side = int(Thumbnails::side * scale_);
+        const QRect box(at + QPoint(4, 4) * scale_, QSize(side, side));
         QPixmap picture;
         if (thumbnails_.has(file))
             picture = thumbnails_.get(file, card.known, ratio);
@@ -72,9 +80,9 @@ private:
             painter.drawPixmap(box, picture);
         painter.setPen(
             palette().color(card.known ? QPalette::WindowText : QPalette::PlaceholderText));
-        painter.drawText(QRect(at.x(), box.bottom() + 2, cardWidth, 18),
+        painter.drawText(QRect(at.x(), box.bottom() + 2, cardW(), cardH() - side - 6),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                         fontMetrics().elidedText(a.name, Qt::ElideRight, cardWidth - 4));
+                         fontMetrics().elidedText(a.name, Qt::ElideRight, cardW() - 4));
     }
 
     // The screen opens at once with the cards drawn empty, and their pictures come a few at
@@ -82,7 +90,7 @@ private:
     void decodeSome() {
         int decoded = 0;
         for (auto it = waiting_.begin(); it != waiting_.end() && decoded < 6; ++decoded) {
-            thumbnails_.get(*it, true, devicePixelRatioF());
+            thumbnails_.get(*it, true, devicePixelRatioF() * scale_);
             it = waiting_.erase(it);
         }
         if (decoded > 0) update();
@@ -93,6 +101,7 @@ private:
     Thumbnails& thumbnails_;
     QSet<QString> waiting_;
     int columns_ = 1;
+    qreal scale_ = 1;
 };
 
 // Per kind of question, a small bar chart of the right answers of each of the last weeks,
@@ -156,12 +165,13 @@ QPixmap Thumbnails::get(const QString& fileName, bool colour, qreal ratio) {
         // Greyed and pale: not yet learnt, but there to be learnt.
         QImage grey = p.toImage().convertToFormat(QImage::Format_Grayscale8);
         QImage pale(grey.size(), QImage::Format_RGB32);
+        // Both at the picture's pixel ratio, or the grey covers only part of the card.
+        pale.setDevicePixelRatio(grey.devicePixelRatio());
         pale.fill(Qt::white);
         QPainter painter(&pale);
         painter.setOpacity(0.45);
         painter.drawImage(0, 0, grey);
         painter.end();
-        pale.setDevicePixelRatio(p.devicePixelRatio());
         p = QPixmap::fromImage(pale);
         cache.insert(fileName, p);
     }
@@ -179,15 +189,12 @@ MyAnimalsForm::MyAnimalsForm(ProgramState& state, Thumbnails& thumbnails, QWidge
     player_->setAccessibleName("Player");
     lblPlayer->setBuddy(player_);
     known_ = placed<QLabel>(this, "lblKnown", {4200, 165, 5520, 375});
-    auto* scroll = placed<QScrollArea>(this, "scrCards", {120, 600, 9600, 5400});
+    auto* scroll = scroll_ = placed<QScrollArea>(this, "scrCards", {120, 600, 9600, 5400});
     auto* grid = new CardGrid(state_, progress_, thumbnails, scroll);
     grid->setObjectName("picCards");
     grid->setAccessibleName("Animals");
     scroll->setWidget(grid);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // The cards fill the width the box has beside its scroll bar, known before it shows.
-    cardsWidth_ = scroll->width() - 2 * scroll->frameWidth() -
-                  scroll->verticalScrollBar()->sizeHint().width();
     cards_ = grid;
     chart_ = placed<WeeksChart>(this, "picWeeks", {120, 6120, 9600, 1980}, state_, progress_);
     chart_->setAccessibleName("Right answers of the last weeks");
@@ -207,6 +214,18 @@ MyAnimalsForm::MyAnimalsForm(ProgramState& state, Thumbnails& thumbnails, QWidge
     centerForm(*this);
 }
 
+// The cards fill the width the box has beside its scroll bar, known before it shows.
+int MyAnimalsForm::cardsWidth() const {
+    return scroll_->width() - 2 * scroll_->frameWidth() -
+           scroll_->verticalScrollBar()->sizeHint().width();
+}
+
+// The window's scaler has placed the box anew by now; the cards follow it.
+void MyAnimalsForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (cards_) static_cast<CardGrid*>(cards_)->relayout(cardsWidth());
+}
+
 void MyAnimalsForm::showPlayer(int id) {
     History* history = state_.players.history();
     const RightAnswers right =
@@ -217,6 +236,6 @@ void MyAnimalsForm::showPlayer(int id) {
     known_->setText(QString("%1 of %2 animals answered right")
                         .arg(progress_.known)
                         .arg(progress_.cards.size()));
-    static_cast<CardGrid*>(cards_)->relayout(cardsWidth_);
+    static_cast<CardGrid*>(cards_)->relayout(cardsWidth());
     chart_->update();
 }

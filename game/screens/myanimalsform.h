@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLabel;
+class QScrollArea;
 struct ProgramState;
 
 // Small pictures of the animals, decoded once at the size of a card and kept for the run,
@@ -34,14 +35,19 @@ public:
 
     const Progress& progress() const { return progress_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void showPlayer(int id);
+    // The width the cards have beside the scroll bar, at the window's present scale.
+    int cardsWidth() const;
 
     ProgramState& state_;
     Progress progress_;
     QComboBox* player_ = nullptr;
     QLabel* known_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QWidget* cards_ = nullptr;
-    int cardsWidth_ = 0;
     QWidget* chart_ = nullptr;
 };
