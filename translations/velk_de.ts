@@ -501,6 +501,33 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>it was made by a newer version of the game</source>
+        <translation>die Datei stammt von einer neueren Version des Spiels</translation>
+    </message>
+    <message>
+        <source>Your answers could not be kept: %1</source>
+        <translation>Deine Antworten konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The game plays on without keeping them.</source>
+        <translation>Das Spiel geht weiter, speichert sie aber nicht.</translation>
+    </message>
+    <message>
+        <source>The history of your answers was damaged. It was set aside as %1 and a new one begun.</source>
+        <translation>Die Liste deiner Antworten war kaputt. Sie wurde als %1 beiseitegelegt, und eine neue wurde angefangen.</translation>
+    </message>
+    <message>
+        <source>The history of your answers cannot be kept in %1</source>
+        <translation>Die Liste deiner Antworten kann nicht in %1 gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The game plays on without it.</source>
+        <translation>Das Spiel geht ohne sie weiter.</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>Animals</source>
@@ -545,6 +572,14 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>My animals</source>
+        <translation>Meine Tiere</translation>
+    </message>
+    <message>
+        <source>The animals you know, and how your answers went</source>
+        <translation>Die Tiere, die du kennst, und wie deine Antworten waren</translation>
     </message>
 </context>
 <context>
@@ -614,6 +649,33 @@
     <message>
         <source>on %1</source>
         <translation>auf %1</translation>
+    </message>
+</context>
+<context>
+    <name>MyAnimalsForm</name>
+    <message>
+        <source>My animals</source>
+        <translation>Meine Tiere</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <translation>Tiere</translation>
+    </message>
+    <message>
+        <source>Right answers of the last weeks</source>
+        <translation>Richtige Antworten der letzten Wochen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 animals answered right</source>
+        <translation>%1 von %2 Tieren richtig beantwortet</translation>
     </message>
 </context>
 <context>
@@ -690,6 +752,95 @@
     <message>
         <source>Click here when you are ready to proceed</source>
         <translation>Klicke hier, wenn du so weit bist</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFlag</name>
+    <message>
+        <source>The choice to fill the screen could not be kept in %1. It holds until the game ends.</source>
+        <translation>Die Wahl „Ganzer Bildschirm“ konnte nicht in %1 gespeichert werden. Sie gilt, bis das Spiel endet.</translation>
+    </message>
+    <message>
+        <source>The choice to play sounds could not be kept in %1. It holds until the game ends.</source>
+        <translation>Die Wahl „Töne“ konnte nicht in %1 gespeichert werden. Sie gilt, bis das Spiel endet.</translation>
+    </message>
+</context>
+<context>
+    <name>Players</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>Wer spielt?</translation>
+    </message>
+    <message>
+        <source>Practise missed animals</source>
+        <translation>Fehler üben</translation>
+    </message>
+    <message>
+        <source>The animals missed lately come back first</source>
+        <translation>Tiere, die zuletzt falsch waren, kommen zuerst wieder dran</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Who plays here: add, rename or remove a player</source>
+        <translation>Wer hier spielt: Spieler hinzufügen, umbenennen oder entfernen</translation>
+    </message>
+    <message>
+        <source>Players need the history of answers, which cannot be kept here</source>
+        <translation>Spieler brauchen die Liste der Antworten, und die kann hier nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersForm</name>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>A new player with this name and picture</source>
+        <translation>Ein neuer Spieler mit diesem Namen und Bild</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Gives the chosen player this name and picture</source>
+        <translation>Gibt dem gewählten Spieler diesen Namen und dieses Bild</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>Remove a player</source>
+        <translation>Einen Spieler entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 and everything %1 has answered?</source>
+        <translation>%1 entfernen, mit allem, was %1 beantwortet hat?</translation>
     </message>
 </context>
 <context>
@@ -883,6 +1034,17 @@
     <message>
         <source>%1 Setup</source>
         <translation>%1 – Optionen</translation>
+    </message>
+    <message>
+        <source>Plays a short sound after every answer and a cheer at the end of a game.</source>
+        <translation>Spielt nach jeder Antwort einen kurzen Ton und am Ende des Spiels Jubel.</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Töne</translation>
     </message>
 </context>
 <context>

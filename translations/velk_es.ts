@@ -501,6 +501,33 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>it was made by a newer version of the game</source>
+        <translation>el archivo es de una versión más nueva del juego</translation>
+    </message>
+    <message>
+        <source>Your answers could not be kept: %1</source>
+        <translation>No se pudieron guardar tus respuestas: %1</translation>
+    </message>
+    <message>
+        <source>The game plays on without keeping them.</source>
+        <translation>El juego sigue sin guardarlas.</translation>
+    </message>
+    <message>
+        <source>The history of your answers was damaged. It was set aside as %1 and a new one begun.</source>
+        <translation>El historial de tus respuestas estaba dañado. Se apartó como %1 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The history of your answers cannot be kept in %1</source>
+        <translation>El historial de tus respuestas no se puede guardar en %1</translation>
+    </message>
+    <message>
+        <source>The game plays on without it.</source>
+        <translation>El juego sigue sin él.</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>Animals</source>
@@ -545,6 +572,14 @@
     <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>My animals</source>
+        <translation>Mis animales</translation>
+    </message>
+    <message>
+        <source>The animals you know, and how your answers went</source>
+        <translation>Los animales que conoces y cómo te fue al responder</translation>
     </message>
 </context>
 <context>
@@ -614,6 +649,33 @@
     <message>
         <source>on %1</source>
         <translation>en %1</translation>
+    </message>
+</context>
+<context>
+    <name>MyAnimalsForm</name>
+    <message>
+        <source>My animals</source>
+        <translation>Mis animales</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <translation>Animales</translation>
+    </message>
+    <message>
+        <source>Right answers of the last weeks</source>
+        <translation>Respuestas correctas de las últimas semanas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 of %2 animals answered right</source>
+        <translation>%1 de %2 animales acertados</translation>
     </message>
 </context>
 <context>
@@ -690,6 +752,95 @@
     <message>
         <source>Click here when you are ready to proceed</source>
         <translation>Haz clic aquí cuando estés listo</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFlag</name>
+    <message>
+        <source>The choice to fill the screen could not be kept in %1. It holds until the game ends.</source>
+        <translation>La opción «Pantalla completa» no se pudo guardar en %1. Vale hasta que termine el juego.</translation>
+    </message>
+    <message>
+        <source>The choice to play sounds could not be kept in %1. It holds until the game ends.</source>
+        <translation>La opción «Sonidos» no se pudo guardar en %1. Vale hasta que termine el juego.</translation>
+    </message>
+</context>
+<context>
+    <name>Players</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>¿Quién juega?</translation>
+    </message>
+    <message>
+        <source>Practise missed animals</source>
+        <translation>Repasar los fallos</translation>
+    </message>
+    <message>
+        <source>The animals missed lately come back first</source>
+        <translation>Los animales fallados hace poco salen primero</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Who plays here: add, rename or remove a player</source>
+        <translation>Quién juega aquí: añadir, renombrar o quitar un jugador</translation>
+    </message>
+    <message>
+        <source>Players need the history of answers, which cannot be kept here</source>
+        <translation>Los jugadores necesitan el historial de respuestas, que aquí no se puede guardar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersForm</name>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>A new player with this name and picture</source>
+        <translation>Un jugador nuevo con este nombre y esta imagen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Gives the chosen player this name and picture</source>
+        <translation>Da este nombre y esta imagen al jugador elegido</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>Remove a player</source>
+        <translation>Quitar un jugador</translation>
+    </message>
+    <message>
+        <source>Remove %1 and everything %1 has answered?</source>
+        <translation>¿Quitar a %1 y todo lo que %1 ha respondido?</translation>
     </message>
 </context>
 <context>
@@ -883,6 +1034,17 @@
     <message>
         <source>%1 Setup</source>
         <translation>%1 – Ajustes</translation>
+    </message>
+    <message>
+        <source>Plays a short sound after every answer and a cheer at the end of a game.</source>
+        <translation>Suena un sonido corto después de cada respuesta y un aplauso al final de la partida.</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
     </message>
 </context>
 <context>

@@ -501,6 +501,33 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>it was made by a newer version of the game</source>
+        <translation>le fichier vient d’une version plus récente du jeu</translation>
+    </message>
+    <message>
+        <source>Your answers could not be kept: %1</source>
+        <translation>Tes réponses n’ont pas pu être gardées : %1</translation>
+    </message>
+    <message>
+        <source>The game plays on without keeping them.</source>
+        <translation>Le jeu continue sans les garder.</translation>
+    </message>
+    <message>
+        <source>The history of your answers was damaged. It was set aside as %1 and a new one begun.</source>
+        <translation>L’historique de tes réponses était abîmé. Il a été mis de côté sous le nom %1 et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>The history of your answers cannot be kept in %1</source>
+        <translation>L’historique de tes réponses ne peut pas être gardé dans %1</translation>
+    </message>
+    <message>
+        <source>The game plays on without it.</source>
+        <translation>Le jeu continue sans lui.</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>Animals</source>
@@ -545,6 +572,14 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>My animals</source>
+        <translation>Mes animaux</translation>
+    </message>
+    <message>
+        <source>The animals you know, and how your answers went</source>
+        <translation>Les animaux que tu connais, et comment tu as répondu</translation>
     </message>
 </context>
 <context>
@@ -614,6 +649,33 @@
     <message>
         <source>on %1</source>
         <translation>sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>MyAnimalsForm</name>
+    <message>
+        <source>My animals</source>
+        <translation>Mes animaux</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <translation>Animaux</translation>
+    </message>
+    <message>
+        <source>Right answers of the last weeks</source>
+        <translation>Bonnes réponses des dernières semaines</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 of %2 animals answered right</source>
+        <translation>Bonne réponse pour %1 animaux sur %2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +752,95 @@
     <message>
         <source>Click here when you are ready to proceed</source>
         <translation>Clique ici quand tu es prêt</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerFlag</name>
+    <message>
+        <source>The choice to fill the screen could not be kept in %1. It holds until the game ends.</source>
+        <translation>Le choix « Plein écran » n’a pas pu être gardé dans %1. Il vaut jusqu’à la fin du jeu.</translation>
+    </message>
+    <message>
+        <source>The choice to play sounds could not be kept in %1. It holds until the game ends.</source>
+        <translation>Le choix « Sons » n’a pas pu être gardé dans %1. Il vaut jusqu’à la fin du jeu.</translation>
+    </message>
+</context>
+<context>
+    <name>Players</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>Qui joue ?</translation>
+    </message>
+    <message>
+        <source>Practise missed animals</source>
+        <translation>Revoir les ratés</translation>
+    </message>
+    <message>
+        <source>The animals missed lately come back first</source>
+        <translation>Les animaux ratés ces derniers temps reviennent en premier</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Who plays here: add, rename or remove a player</source>
+        <translation>Qui joue ici : ajouter, renommer ou retirer un joueur</translation>
+    </message>
+    <message>
+        <source>Players need the history of answers, which cannot be kept here</source>
+        <translation>Les joueurs ont besoin de l’historique des réponses, qui ne peut pas être gardé ici</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersForm</name>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>A new player with this name and picture</source>
+        <translation>Un nouveau joueur avec ce nom et cette image</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Gives the chosen player this name and picture</source>
+        <translation>Donne ce nom et cette image au joueur choisi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>Remove a player</source>
+        <translation>Retirer un joueur</translation>
+    </message>
+    <message>
+        <source>Remove %1 and everything %1 has answered?</source>
+        <translation>Retirer %1 et tout ce que %1 a répondu ?</translation>
     </message>
 </context>
 <context>
@@ -883,6 +1034,17 @@
     <message>
         <source>%1 Setup</source>
         <translation>%1 – Réglages</translation>
+    </message>
+    <message>
+        <source>Plays a short sound after every answer and a cheer at the end of a game.</source>
+        <translation>Joue un petit son après chaque réponse et des applaudissements à la fin de la partie.</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
     </message>
 </context>
 <context>

@@ -64,16 +64,15 @@ void MainMenu::createControls() {
     cmdhelp_ = button(this, "cmdhelp", {}, {1830, 5940, 1380, 480});
     command3_ = button(this, "Command3", {}, {3390, 5940, 1380, 480});
     cmdquit_ = button(this, "cmdquit", {}, {4920, 5940, 1380, 480});
-    showTexts();
 
     command1_->setFocus(); // a game is one key away
     onClick(command1_, this, [this] {
         if (askWhoIsPlaying(state_, this)) playGame(state_);
     });
-    auto* cmdMyAnimals = button(this, "cmdMyAnimals", "My animals", {5100, 5160, 1200, 480});
-    cmdMyAnimals->setFont(sansFont(8.25, true));
-    cmdMyAnimals->setToolTip("The animals you know, and how your answers went");
-    onClick(cmdMyAnimals, this, [this] {
+    cmdMyAnimals_ = button(this, "cmdMyAnimals", {}, {5100, 5160, 1200, 480});
+    cmdMyAnimals_->setFont(sansFont(8.25, true));
+    showTexts();
+    onClick(cmdMyAnimals_, this, [this] {
         MyAnimalsForm form(state_, thumbnails_, this);
         form.exec();
     });
@@ -94,6 +93,8 @@ void MainMenu::showTexts() {
     cmdhelp_->setText(tr("Help"));
     command3_->setText(tr("About"));
     cmdquit_->setText(tr("Quit"));
+    cmdMyAnimals_->setText(tr("My animals"));
+    cmdMyAnimals_->setToolTip(tr("The animals you know, and how your answers went"));
     label2_->setText(tr("Version %1").arg(versionNumber));
 }
 

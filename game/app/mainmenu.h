@@ -42,5 +42,6 @@ private:
     QPushButton* cmdhelp_ = nullptr;
     QPushButton* command3_ = nullptr;
     QPushButton* cmdquit_ = nullptr;
+    QPushButton* cmdMyAnimals_ = nullptr;
     Thumbnails thumbnails_; // the cards of "My animals", kept from one opening to the next
 };

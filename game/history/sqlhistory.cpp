@@ -3,6 +3,7 @@
 
 #include "knowledge/ui.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,6 @@ const char* const schema[] = {
     "CREATE INDEX answers_by_player ON answers(player, time)",
     // Holds all that My animals counts, so counting never reads the answers themselves.
     "CREATE INDEX right_answers ON answers(player, correct, time, kind, subject)",
-    "INSERT INTO players(id, name) VALUES(1, 'Player 1')",
 };
 
 // Picture file names hold no line breaks, so one line per animal asked.
@@ -126,7 +126,8 @@ Opened SqlHistory::open() {
     version.finish();
     if (!exec("PRAGMA synchronous=NORMAL")) return lastFault_;
     if (found > historySchemaVersion) {
-        error_ = "it was made by a newer version of the game";
+        error_ =
+            QCoreApplication::translate("History", "it was made by a newer version of the game");
         return Opened::unusable;
     }
     QSqlQuery check(db_);
@@ -138,6 +139,11 @@ Opened SqlHistory::open() {
     const bool made = inTransaction([this] {
         for (const char* statement : schema)
             if (!exec(statement)) return false;
+        // The first player is named in the language of the child who starts the game.
+        QSqlQuery first(db_);
+        first.prepare("INSERT INTO players(id, name) VALUES(1, ?)");
+        first.addBindValue(QCoreApplication::translate("PlayersForm", "Player %1").arg(1));
+        if (!exec(first)) return false;
         return exec(QString("PRAGMA user_version=%1").arg(historySchemaVersion));
     });
     return made ? Opened::ok : lastFault_;
@@ -146,8 +152,9 @@ Opened SqlHistory::open() {
 void SqlHistory::writeFailed() {
     if (toldWriteFailed_) return;
     toldWriteFailed_ = true;
-    ui_.message("Your answers could not be kept: " + error_ + crlf +
-                "The game plays on without keeping them.");
+    ui_.message(
+        QCoreApplication::translate("History", "Your answers could not be kept: %1").arg(error_) +
+        crlf + QCoreApplication::translate("History", "The game plays on without keeping them."));
 }
 
 bool SqlHistory::record(const QList<Answer>& answers) {
@@ -296,14 +303,18 @@ std::unique_ptr<History> openSqlHistory(const QString& folder, Ui& ui) {
         if (moved) {
             history = std::make_unique<SqlHistory>(fileName, ui);
             if (history->open() == Opened::ok) {
-                ui.message("The history of your answers was damaged. It was set aside as " +
-                           QDir::toNativeSeparators(aside) + " and a new one begun.");
+                ui.message(QCoreApplication::translate(
+                               "History", "The history of your answers was damaged. It was set "
+                                          "aside as %1 and a new one begun.")
+                               .arg(QDir::toNativeSeparators(aside)));
                 return history;
             }
         }
     }
-    ui.message("The history of your answers cannot be kept in " + QDir::toNativeSeparators(folder) +
+    ui.message(QCoreApplication::translate("History",
+                                           "The history of your answers cannot be kept in %1")
+                   .arg(QDir::toNativeSeparators(folder)) +
                (history ? ": " + history->lastError() : QString()) + crlf +
-               "The game plays on without it.");
+               QCoreApplication::translate("History", "The game plays on without it."));
     return nullptr;
 }

@@ -3,6 +3,7 @@
 
 #include "knowledge/ui.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 void PlayerFlag::load(const QString& fileName) {
@@ -14,6 +15,6 @@ void PlayerFlag::setOn(bool on) {
     if (on == on_) return;
     on_ = on;
     if (file_.fileName().isEmpty() || file_.setFlag(key_, on)) return;
-    ui_.message(QString("The choice to %1 could not be kept in %2. It holds until the game ends.")
-                    .arg(what_, QDir::toNativeSeparators(file_.fileName())));
+    ui_.message(QCoreApplication::translate("PlayerFlag", what_)
+                    .arg(QDir::toNativeSeparators(file_.fileName())));
 }

@@ -8,7 +8,8 @@ class Ui;
 // One on/off choice of the player's, kept in their own settings file under `key`.
 class PlayerFlag {
 public:
-    // `what` ends "The choice to ... could not be kept", should keeping it fail.
+    // `what` tells the player, in the "PlayerFlag" context, that the choice could not be kept
+    // in the file %1.
     PlayerFlag(Ui& ui, const char* key, bool fallback, const char* what)
         : ui_(ui), key_(key), what_(what), on_(fallback) {}
 
@@ -31,5 +32,9 @@ private:
 // question to question.
 class FullScreen : public PlayerFlag {
 public:
-    explicit FullScreen(Ui& ui) : PlayerFlag(ui, "fullScreen", false, "fill the screen") {}
+    explicit FullScreen(Ui& ui)
+        : PlayerFlag(ui, "fullScreen", false,
+                     QT_TRANSLATE_NOOP("PlayerFlag", "The choice to fill the screen could not be "
+                                                     "kept in %1. It holds until the game ends.")) {
+    }
 };

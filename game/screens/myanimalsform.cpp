@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "myanimalsform.h"
 
+#include "knowledge/localnames.h"
+#include "knowledge/wording.h"
 #include "play/programstate.h"
 #include "widgets/formhelpers.h"
 #include "widgets/formscaler.h"
@@ -82,7 +84,8 @@ private:
             palette().color(card.known ? QPalette::WindowText : QPalette::PlaceholderText));
         painter.drawText(QRect(at.x(), box.bottom() + 2, cardW(), cardH() - side - 6),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                         fontMetrics().elidedText(a.name, Qt::ElideRight, cardW() - 4));
+                         fontMetrics().elidedText(shownShortName(state_.knowledge, card.animal),
+                                                  Qt::ElideRight, cardW() - 4));
     }
 
     // The screen opens at once with the cards drawn empty, and their pictures come a few at
@@ -126,11 +129,11 @@ protected:
             const QRect cell(k * w + 4, 0, w - 8, height());
             const QRect plot = cell.adjusted(0, textHeight + 2, 0, -textHeight - 2);
             painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(
-                QRect(cell.left(), 0, cell.width(), textHeight),
-                Qt::AlignHCenter | Qt::TextSingleLine,
-                fontMetrics().elidedText(state_.knowledge.tables.questionTypeNames[size_t(k + 1)],
-                                         Qt::ElideRight, cell.width()));
+            painter.drawText(QRect(cell.left(), 0, cell.width(), textHeight),
+                             Qt::AlignHCenter | Qt::TextSingleLine,
+                             fontMetrics().elidedText(shownTypeName(state_.knowledge.tables,
+                                                                    questionTypeFromNumber(k + 1)),
+                                                      Qt::ElideRight, cell.width()));
             painter.drawLine(plot.bottomLeft(), plot.bottomRight());
             const int bw = plot.width() / Progress::weeks;
             int total = 0;
@@ -181,24 +184,24 @@ QPixmap Thumbnails::get(const QString& fileName, bool colour, qreal ratio) {
 MyAnimalsForm::MyAnimalsForm(ProgramState& state, Thumbnails& thumbnails, QWidget* parent)
     : QDialog(parent), state_(state) {
     setObjectName("myanimals");
-    setWindowTitle("My animals");
+    setWindowTitle(tr("My animals"));
     setFont(sansFont(9.75));
     scaleWithWindow(*this, {9840, 8880}, &state.fullScreen);
-    auto* lblPlayer = placed<QLabel>(this, "lblPlayer", {120, 165, 900, 375}, "Player");
+    auto* lblPlayer = placed<QLabel>(this, "lblPlayer", {120, 165, 900, 375}, tr("Player"));
     player_ = placed<QComboBox>(this, "cboPlayer", {1020, 120, 3000, 375});
-    player_->setAccessibleName("Player");
+    player_->setAccessibleName(tr("Player"));
     lblPlayer->setBuddy(player_);
     known_ = placed<QLabel>(this, "lblKnown", {4200, 165, 5520, 375});
     auto* scroll = scroll_ = placed<QScrollArea>(this, "scrCards", {120, 600, 9600, 5400});
     auto* grid = new CardGrid(state_, progress_, thumbnails, scroll);
     grid->setObjectName("picCards");
-    grid->setAccessibleName("Animals");
+    grid->setAccessibleName(tr("Animals"));
     scroll->setWidget(grid);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     cards_ = grid;
     chart_ = placed<WeeksChart>(this, "picWeeks", {120, 6120, 9600, 1980}, state_, progress_);
-    chart_->setAccessibleName("Right answers of the last weeks");
-    auto* cmdClose = placed<QPushButton>(this, "cmdClose", {8520, 8220, 1200, 480}, "Close");
+    chart_->setAccessibleName(tr("Right answers of the last weeks"));
+    auto* cmdClose = placed<QPushButton>(this, "cmdClose", {8520, 8220, 1200, 480}, tr("Close"));
     cmdClose->setDefault(true);
     onClick(cmdClose, this, [this] { accept(); });
 
@@ -233,7 +236,7 @@ void MyAnimalsForm::showPlayer(int id) {
                                               Progress::weekMs, Progress::weeks)
                       : RightAnswers{};
     progress_ = progressOf(state_.knowledge, right);
-    known_->setText(QString("%1 of %2 animals answered right")
+    known_->setText(tr("%1 of %2 animals answered right")
                         .arg(progress_.known)
                         .arg(progress_.cards.size()));
     static_cast<CardGrid*>(cards_)->relayout(cardsWidth());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "playersforms.h"
 
+#include "knowledge/localnames.h"
 #include "knowledge/ui.h"
 #include "play/programstate.h"
 #include "widgets/formhelpers.h"
@@ -11,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -50,10 +52,11 @@ bool askWhoIsPlaying(ProgramState& state, QWidget* parent) {
     }
     QDialog ask(parent);
     ask.setObjectName("whoisplaying");
-    ask.setWindowTitle("Who is playing?");
+    ask.setWindowTitle(QCoreApplication::translate("Players", "Who is playing?"));
     constexpr int row = 1320;
     scaleWithWindow(ask, {4800, 840 + row * int(players.size())}, &state.fullScreen);
-    auto* title = placed<QLabel>(&ask, "lblWho", {120, 120, 4560, 600}, "Who is playing?");
+    auto* title = placed<QLabel>(&ask, "lblWho", {120, 120, 4560, 600},
+                                 QCoreApplication::translate("Players", "Who is playing?"));
     title->setFont(sansFont(16, true));
     title->setAlignment(Qt::AlignCenter);
     int chosen = 0;
@@ -80,17 +83,22 @@ bool askWhoIsPlaying(ProgramState& state, QWidget* parent) {
 void createPlayerChoices(QWidget& setup, ProgramState& state) {
     PlayerRecords& players = state.players;
     auto* practise =
-        placed<QCheckBox>(&setup, "chkPractise", {120, 6480, 2295, 375}, "Practise missed animals");
-    practise->setToolTip("The animals missed lately come back first");
+        placed<QCheckBox>(&setup, "chkPractise", {120, 6480, 2295, 375},
+                          QCoreApplication::translate("Players", "Practise missed animals"));
+    practise->setToolTip(
+        QCoreApplication::translate("Players", "The animals missed lately come back first"));
     practise->setChecked(practiseOn(players, players.current));
     onToggle(practise, &setup, [&players](bool on) { setPractise(players, players.current, on); });
-    auto* cmdPlayers =
-        placed<QPushButton>(&setup, "cmdPlayers", {4080, 6480, 2295, 375}, "Players");
+    auto* cmdPlayers = placed<QPushButton>(&setup, "cmdPlayers", {4080, 6480, 2295, 375},
+                                           QCoreApplication::translate("Players", "Players"));
     History* history = players.history();
     cmdPlayers->setEnabled(history != nullptr);
-    cmdPlayers->setToolTip(history
-                               ? "Who plays here: add, rename or remove a player"
-                               : "Players need the history of answers, which cannot be kept here");
+    cmdPlayers->setToolTip(
+        history ? QCoreApplication::translate("Players",
+                                              "Who plays here: add, rename or remove a player")
+                : QCoreApplication::translate(
+                      "Players", "Players need the history of answers, which cannot be kept "
+                                 "here"));
     onClick(cmdPlayers, &setup, [&state, &setup, history] {
         PlayersForm form(state, *history, &setup);
         form.exec();
@@ -100,30 +108,30 @@ void createPlayerChoices(QWidget& setup, ProgramState& state) {
 PlayersForm::PlayersForm(ProgramState& state, History& history, QWidget* parent)
     : QDialog(parent), state_(state), history_(history) {
     setObjectName("players");
-    setWindowTitle("Players");
+    setWindowTitle(tr("Players"));
     setFont(sansFont(9.75));
     scaleWithWindow(*this, {5880, 3720}, &state.fullScreen);
     list_ = placed<QListWidget>(this, "lstPlayers", {120, 120, 2880, 3480});
-    list_->setAccessibleName("Players");
+    list_->setAccessibleName(tr("Players"));
     list_->setIconSize({32, 32});
-    auto* lblName = placed<QLabel>(this, "lblName", {3120, 120, 2640, 285}, "Name");
+    auto* lblName = placed<QLabel>(this, "lblName", {3120, 120, 2640, 285}, tr("Name"));
     name_ = placed<QLineEdit>(this, "txtName", {3120, 405, 2640, 375});
-    name_->setAccessibleName("Name");
+    name_->setAccessibleName(tr("Name"));
     name_->setMaxLength(40);
     lblName->setBuddy(name_);
-    auto* lblAvatar = placed<QLabel>(this, "lblAvatar", {3120, 900, 2640, 285}, "Picture");
+    auto* lblAvatar = placed<QLabel>(this, "lblAvatar", {3120, 900, 2640, 285}, tr("Picture"));
     avatar_ = placed<QComboBox>(this, "cboAvatar", {3120, 1185, 2640, 375});
-    avatar_->setAccessibleName("Picture");
+    avatar_->setAccessibleName(tr("Picture"));
     lblAvatar->setBuddy(avatar_);
     const Knowledge& kb = state_.knowledge;
     for (int n = 1; n <= kb.animalCount; ++n)
-        avatar_->addItem(kb.animals[size_t(n)].name, kb.animals[size_t(n)].picture);
-    auto* cmdAdd = placed<QPushButton>(this, "cmdAdd", {3120, 1800, 1260, 480}, "Add");
-    cmdAdd->setToolTip("A new player with this name and picture");
-    auto* cmdChange = placed<QPushButton>(this, "cmdChange", {4500, 1800, 1260, 480}, "Change");
-    cmdChange->setToolTip("Gives the chosen player this name and picture");
-    remove_ = placed<QPushButton>(this, "cmdRemove", {3120, 2400, 1260, 480}, "Remove");
-    auto* cmdClose = placed<QPushButton>(this, "cmdClose", {4500, 3120, 1260, 480}, "Close");
+        avatar_->addItem(shownShortName(kb, n), kb.animals[size_t(n)].picture);
+    auto* cmdAdd = placed<QPushButton>(this, "cmdAdd", {3120, 1800, 1260, 480}, tr("Add"));
+    cmdAdd->setToolTip(tr("A new player with this name and picture"));
+    auto* cmdChange = placed<QPushButton>(this, "cmdChange", {4500, 1800, 1260, 480}, tr("Change"));
+    cmdChange->setToolTip(tr("Gives the chosen player this name and picture"));
+    remove_ = placed<QPushButton>(this, "cmdRemove", {3120, 2400, 1260, 480}, tr("Remove"));
+    auto* cmdClose = placed<QPushButton>(this, "cmdClose", {4500, 3120, 1260, 480}, tr("Close"));
     onClick(cmdAdd, this, [this] { add(); });
     onClick(cmdChange, this, [this] { change(); });
     onClick(remove_, this, [this] { remove(); });
@@ -162,7 +170,7 @@ void PlayersForm::add() {
     QString name = name_->text().trimmed();
     if (name.isEmpty() || std::any_of(players_.begin(), players_.end(),
                                       [&](const Player& p) { return p.name == name; }))
-        name = "Player " + QString::number(players_.size() + 1);
+        name = tr("Player %1").arg(players_.size() + 1);
     // A picture of their own, which Change then swaps for the one they like.
     if (const int id = history_.addPlayer(name, freeAvatar(state_, players_))) refill(id);
 }
@@ -178,8 +186,8 @@ void PlayersForm::remove() {
     const int id = selectedId();
     if (!id || players_.size() < 2) return;
     const QString name = players_[list_->currentRow()].name;
-    if (!state_.ui.confirm("Remove a player",
-                           "Remove " + name + " and everything " + name + " has answered?"))
+    if (!state_.ui.confirm(tr("Remove a player"),
+                           tr("Remove %1 and everything %1 has answered?").arg(name)))
         return;
     if (!history_.removePlayer(id)) return;
     if (state_.players.current == id) state_.players.current = 0;

@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -160,10 +161,12 @@ void SetupForm::createReadAloud() {
 
 // Kept in the player's own settings, as reading aloud is; both may be on together.
 void SetupForm::createSounds() {
-    auto* sounds = placed<QCheckBox>(this, "chkSounds", {120, 6000, 2295, 375}, Sounds::switchText);
+    auto* sounds = placed<QCheckBox>(this, "chkSounds", {120, 6000, 2295, 375},
+                                     QCoreApplication::translate("Sounds", Sounds::switchText));
     sounds->setFont(sansFont(9.75, true));
     sounds->setChecked(sounds_.on());
-    sounds->setToolTip("Plays a short sound after every answer and a cheer at the end of a game.");
+    sounds->setToolTip(
+        tr("Plays a short sound after every answer and a cheer at the end of a game."));
     onToggle(sounds, this, [this](bool on) { sounds_.setOn(on); });
 }
 

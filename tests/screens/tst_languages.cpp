@@ -5,6 +5,7 @@
 #include "app/mainmenu.h"
 #include "editor/animalform.h"
 #include "editor/animallist.h"
+#include "history/sqlhistory.h"
 #include "knowledge/programinfo.h"
 #include "knowledge/wording.h"
 #include "play/language.h"
@@ -13,15 +14,18 @@
 #include "recordingui.h"
 #include "screens/describeform.h"
 #include "screens/matchform.h"
+#include "screens/myanimalsform.h"
 #include "screens/nameme.h"
 #include "screens/namemeform.h"
 #include "screens/oddout.h"
 #include "screens/oddoutform.h"
+#include "screens/playersforms.h"
 #include "screens/scoreboardform.h"
 #include "screens/setupform.h"
 #include "testfolder.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
@@ -31,6 +35,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 namespace {
@@ -265,15 +270,18 @@ void TestLanguages::everyScreenSpeaksTheLanguage() {
     const auto ask = [&](int qtype) {
         game.state.knowledge.questionType = questionTypeFromNumber(qtype);
     };
-    const auto check = [&](QWidget* window, const QSet<QString>& english = {}) {
-        window->show();
+    const auto speaks = [&](const QWidget& window, const QSet<QString>& english) {
         static const QRegularExpression word("\\p{L}{3,}");
-        for (const QString& text : textsOf(*window))
+        for (const QString& text : textsOf(window))
             for (auto it = word.globalMatch(text); it.hasNext();) {
                 const QString w = it.next().captured();
                 QVERIFY2(words.contains(w.toLower()) || english.contains(w.toLower()),
-                         qPrintable(window->objectName() + ": " + w + " in " + text));
+                         qPrintable(window.objectName() + ": " + w + " in " + text));
             }
+    };
+    const auto check = [&](QWidget* window, const QSet<QString>& english = {}) {
+        window->show();
+        speaks(*window, english);
         delete window;
     };
     // The main menu starts the game in a folder of its own, with the delivered files.
@@ -294,7 +302,26 @@ void TestLanguages::everyScreenSpeaksTheLanguage() {
         check(menu);
         QCOMPARE(ui.messages, QStringList());
     }
+    // The players' screens, with a history begun in the language and a second player, whose
+    // name is the family's own.
+    game.state.players.setOpener([&game] { return openSqlHistory(game.folder.path(), game.ui); });
     check(new SetupForm(game.state));
+    History* history = game.state.players.history();
+    QVERIFY(history);
+    QVERIFY(history->addPlayer("Mia", {}));
+    check(new PlayersForm(game.state, *history), {"mia"});
+    Thumbnails thumbnails;
+    check(new MyAnimalsForm(game.state, thumbnails), {"mia"});
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(chooser);
+        asked = true;
+        speaks(*chooser, {"mia"});
+        chooser->reject();
+    });
+    askWhoIsPlaying(game.state, nullptr);
+    QVERIFY(asked);
     // The editor edits velk.dat's English names, and shows the language's beside them.
     QSet<QString> englishNames;
     for (int a = 1; a <= game.state.knowledge.animalCount; ++a)
