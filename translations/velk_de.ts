@@ -757,6 +757,10 @@
 <context>
     <name>PlayerFlag</name>
     <message>
+        <source>The choice to read aloud could not be kept in %1. It holds until the game ends.</source>
+        <translation>Die Wahl „Vorlesen“ konnte nicht in %1 gespeichert werden. Sie gilt, bis das Spiel endet.</translation>
+    </message>
+    <message>
         <source>The choice to fill the screen could not be kept in %1. It holds until the game ends.</source>
         <translation>Die Wahl „Ganzer Bildschirm“ konnte nicht in %1 gespeichert werden. Sie gilt, bis das Spiel endet.</translation>
     </message>
@@ -1056,10 +1060,6 @@
     <message>
         <source>This copy of the game was built without speech.</source>
         <translation>Dieses Spiel wurde ohne Sprachausgabe gebaut.</translation>
-    </message>
-    <message>
-        <source>The choice to read aloud could not be kept in %1. It holds until the game ends.</source>
-        <translation>Die Wahl „Vorlesen“ konnte nicht in %1 gespeichert werden. Sie gilt, bis das Spiel endet.</translation>
     </message>
 </context>
 <context>

@@ -757,6 +757,10 @@
 <context>
     <name>PlayerFlag</name>
     <message>
+        <source>The choice to read aloud could not be kept in %1. It holds until the game ends.</source>
+        <translation>La opción «Leer en voz alta» no se pudo guardar en %1. Vale hasta que termine el juego.</translation>
+    </message>
+    <message>
         <source>The choice to fill the screen could not be kept in %1. It holds until the game ends.</source>
         <translation>La opción «Pantalla completa» no se pudo guardar en %1. Vale hasta que termine el juego.</translation>
     </message>
@@ -1056,10 +1060,6 @@
     <message>
         <source>This copy of the game was built without speech.</source>
         <translation>Este juego se creó sin voz.</translation>
-    </message>
-    <message>
-        <source>The choice to read aloud could not be kept in %1. It holds until the game ends.</source>
-        <translation>La opción «Leer en voz alta» no se pudo guardar en %1. Vale hasta que termine el juego.</translation>
     </message>
 </context>
 <context>

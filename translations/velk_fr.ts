@@ -757,6 +757,10 @@
 <context>
     <name>PlayerFlag</name>
     <message>
+        <source>The choice to read aloud could not be kept in %1. It holds until the game ends.</source>
+        <translation>Le choix « Lire à voix haute » n’a pas pu être gardé dans %1. Il vaut jusqu’à la fin du jeu.</translation>
+    </message>
+    <message>
         <source>The choice to fill the screen could not be kept in %1. It holds until the game ends.</source>
         <translation>Le choix « Plein écran » n’a pas pu être gardé dans %1. Il vaut jusqu’à la fin du jeu.</translation>
     </message>
@@ -1056,10 +1060,6 @@
     <message>
         <source>This copy of the game was built without speech.</source>
         <translation>Ce jeu a été construit sans voix.</translation>
-    </message>
-    <message>
-        <source>The choice to read aloud could not be kept in %1. It holds until the game ends.</source>
-        <translation>Le choix « Lire à voix haute » n’a pas pu être gardé dans %1. Il vaut jusqu’à la fin du jeu.</translation>
     </message>
 </context>
 <context>

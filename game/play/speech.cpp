@@ -4,12 +4,9 @@
 #include "knowledge/ui.h"
 #include "knowledge/voice.h"
 
-#include <QDir>
 #include <QRegularExpression>
 
 namespace {
-constexpr char readAloudKey[] = "readAloud";
-
 // "GREAT WHITE SHARK" is three words, not letters to spell.
 QString wordsInCapitals(QString line) {
     static const QRegularExpression capitals("\\b\\p{Lu}{2,}\\b");
@@ -38,9 +35,8 @@ void Speech::attach(Voice& voice) {
 }
 
 void Speech::load(const QString& fileName) {
-    file_ = PlayerFile(fileName);
     // A file that cannot be read leaves reading off, as on a first start.
-    on_ = file_.flag(readAloudKey, false);
+    choice_.load(fileName);
     voiceChanged();
 }
 
@@ -51,10 +47,7 @@ void Speech::probe() {
 // Without a voice the switch goes off, so that the player's file does not keep promising
 // what the computer cannot do.
 void Speech::voiceChanged() {
-    if (on_ && !unavailable().isEmpty()) {
-        on_ = false;
-        store();
-    }
+    if (choice_.on() && !unavailable().isEmpty()) choice_.setOn(false);
     emit changed();
 }
 
@@ -70,18 +63,17 @@ QString Speech::unavailable() const {
 }
 
 bool Speech::setOn(bool on) {
-    if (on == on_) return true;
+    if (on == choice_.on()) return true;
     if (on && !unavailable().isEmpty()) return false;
-    on_ = on;
-    if (!on_ && voice_) voice_->stop();
-    store();
+    if (!on && voice_) voice_->stop();
+    choice_.setOn(on);
     emit changed();
     say(switchText());
     return true;
 }
 
 void Speech::say(const QString& text) {
-    if (!on_ || !voice_ || !voice_->unavailable().isEmpty()) return;
+    if (!choice_.on() || !voice_ || !voice_->unavailable().isEmpty()) return;
     const QString spoken = forTheEar(text);
     if (!spoken.isEmpty()) voice_->say(spoken);
 }
@@ -97,12 +89,4 @@ QString Speech::forTheEar(const QString& text) {
         lines << heard;
     }
     return lines.join(' ');
-}
-
-void Speech::store() {
-    if (file_.fileName().isEmpty()) return;
-    if (!file_.setFlag(readAloudKey, on_))
-        ui_.message(tr("The choice to read aloud could not be kept in %1. It holds until the game "
-                       "ends.")
-                        .arg(QDir::toNativeSeparators(file_.fileName())));
 }

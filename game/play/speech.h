@@ -2,7 +2,7 @@
 #pragma once
 
 #include "knowledge/voice.h"
-#include "play/playerfile.h"
+#include "play/playerflag.h"
 
 #include <QObject>
 #include <QString>
@@ -16,7 +16,10 @@ class Voice;
 class Speech : public QObject {
     Q_OBJECT
 public:
-    explicit Speech(Ui& ui) : ui_(ui) {}
+    explicit Speech(Ui& ui)
+        : choice_(ui, "readAloud", false,
+                  QT_TRANSLATE_NOOP("PlayerFlag", "The choice to read aloud could not be kept in "
+                                                  "%1. It holds until the game ends.")) {}
 
     // The voice that speaks; until one is attached the game stays silent and says why.
     void attach(Voice& voice);
@@ -27,7 +30,7 @@ public:
     // The per-user file that holds the game's own choices.
     static QString userFile();
 
-    bool on() const { return on_; }
+    bool on() const { return choice_.on(); }
     // Empty while a voice may speak; otherwise why nothing can be said.
     QString unavailable() const;
     // Asks the voice whether it can speak, without a word said; what it finds comes as
@@ -37,7 +40,7 @@ public:
     // Switches reading on or off and stores the choice; switching on says so. Switching on
     // is refused (false) while no voice can speak.
     bool setOn(bool on);
-    bool toggle() { return setOn(!on_); }
+    bool toggle() { return setOn(!choice_.on()); }
 
     // Says `text` as the ear wants it, over whatever was being said; nothing while reading
     // is off or no voice can speak. Never waits for the voice.
@@ -60,11 +63,8 @@ signals:
 
 private:
     void voiceChanged();
-    void store();
 
-    Ui& ui_;
     Voice* voice_ = nullptr;
-    PlayerFile file_;
-    bool on_ = false;
+    PlayerFlag choice_;
     QString language_ = "en";
 };
