@@ -5,13 +5,17 @@
     tools/makepictures.py --fluent DIR --game-icons DIR --openmoji DIR \
                           --openclipart DIR --tuxpaint DIR DATA_DIR
 
-The art comes from five sets (tools/makepictures.sh fetches them all into a temporary
+The art comes from six sets (tools/makepictures.sh fetches the first five into a temporary
 folder and calls this script):
   --fluent       the npm package @iconify-json/fluent-emoji (Fluent Emoji, MIT)
   --game-icons   the npm package @iconify-json/game-icons (game-icons.net, CC BY 3.0)
   --openmoji     the npm package @iconify-json/openmoji (OpenMoji, CC BY-SA 4.0)
   --openclipart  the svg folder of Debian's openclipart-svg (Openclipart, public domain)
   --tuxpaint     the stamps folder of Debian's tuxpaint-stamps-default (Tux Paint, GPL 2)
+  --drawn        our own drawings, tools/drawings/NAME.svg (CC0), where no set had the animal
+A set is needed only when a picture is drawn from it. To look at one drawing in the game's
+looks before it goes into the table:
+    tools/makepictures.py --preview drawn:meerkat.svg --colour '#b08a5a' /tmp/meerkat.jpg
 DATA_DIR is the repository's data folder: velk.dat there says which animals exist and where
 each one lives, and tools/pictures.tsv says which art shows which animal.
 
@@ -104,6 +108,7 @@ ART_SETS = {
     "openclipart": {"art", "silhouette"},
     "game-icons": {"silhouette"},
     "tuxpaint": {"art", "silhouette"},
+    "drawn": {"art", "silhouette"},
 }
 
 
@@ -220,15 +225,29 @@ def rimmed_picture(png, out, work):
 
 
 class Art:
-    """The five art sets, each where its option says."""
+    """The art sets, each where its option says; an icon set is read at its first use."""
 
     def __init__(self, options):
-        self.fluent = Icons(options.fluent)
-        self.game_icons = Icons(options.game_icons)
-        self.openmoji = Icons(options.openmoji)
-        self.folders = {"openclipart": options.openclipart, "tuxpaint": options.tuxpaint}
+        self.icon_folders = {"fluent": options.fluent, "game-icons": options.game_icons,
+                             "openmoji": options.openmoji}
+        self.icon_sets = {}
+        self.folders = {"openclipart": options.openclipart, "tuxpaint": options.tuxpaint,
+                        "drawn": options.drawn}
+
+    def icons(self, kind):
+        if kind not in self.icon_sets:
+            if not self.icon_folders[kind]:
+                sys.exit(f"--{kind} names no folder, and a picture needs it")
+            self.icon_sets[kind] = Icons(self.icon_folders[kind])
+        return self.icon_sets[kind]
+
+    @property
+    def fluent(self):
+        return self.icons("fluent")
 
     def file(self, kind, name):
+        if not self.folders[kind]:
+            sys.exit(f"--{kind} names no folder, and a picture needs it")
         path = os.path.join(self.folders[kind], name)
         if not os.path.isfile(path):
             sys.exit(f"no {kind} art {name} in {self.folders[kind]}")
@@ -238,9 +257,9 @@ class Art:
         if kind == "fluent":
             animal_picture(self.fluent, name, out, work)
         elif kind == "game-icons":
-            silhouette_picture(self.game_icons, name, colour, out, work)
+            silhouette_picture(self.icons(kind), name, colour, out, work)
         elif kind == "openmoji":
-            png = self.openmoji.png(name, 1600, os.path.join(work, "moji.png"), work)
+            png = self.icons(kind).png(name, 1600, os.path.join(work, "moji.png"), work)
             rimmed_picture(png, out, work)
         elif colour is not None:
             outline_picture(self.file(kind, name), colour, out, work)
@@ -309,13 +328,22 @@ def menu(icons, folder, work):
 
 
 def main():
+    here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     for option in ("fluent", "game-icons", "openmoji", "openclipart", "tuxpaint"):
-        parser.add_argument("--" + option, required=True, metavar="DIR")
-    parser.add_argument("data", metavar="DATA_DIR")
+        parser.add_argument("--" + option, metavar="DIR")
+    parser.add_argument("--drawn", metavar="DIR", default=os.path.join(here, "drawings"))
+    parser.add_argument("--preview", metavar="ART", help="draw only this art (named as in "
+                        "tools/pictures.tsv) into OUT.jpg")
+    parser.add_argument("--colour", help="with --preview: draw a silhouette in this colour")
+    parser.add_argument("data", metavar="DATA_DIR|OUT.jpg")
     options = parser.parse_args()
     art = Art(options)
-    here = os.path.dirname(os.path.abspath(__file__))
+    if options.preview:
+        kind, name = split_art(options.preview)
+        with tempfile.TemporaryDirectory() as work:
+            art.picture(kind, name, options.colour, options.data, work)
+        return
     table = read_picture_table(os.path.join(here, "pictures.tsv"))
     os.makedirs(os.path.join(options.data, "pictures"), exist_ok=True)
     with tempfile.TemporaryDirectory() as work:
