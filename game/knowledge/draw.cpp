@@ -6,8 +6,12 @@
 #include "wording.h"
 
 #include <QList>
+#include <QLoggingCategory>
+#include <QStringList>
 
 namespace {
+
+Q_LOGGING_CATEGORY(drawLog, "velk.draw", QtWarningMsg) // QT_LOGGING_RULES=velk.draw.info=true
 
 constexpr int drawsPerPass = 200; // the 201st rejected draw of a pass ends it
 constexpr int passes = 10;
@@ -35,7 +39,7 @@ private:
     bool fitsLowerSlots(int c) const;
     int groupSize(int c) const;
     bool windowHoldsAGroup() const;
-    void reportPass(int c, int pass) const;
+    QString passReport(int c, int pass) const;
 
     Knowledge& kb_;
     const DifficultyWindow window_;
@@ -117,13 +121,13 @@ bool Draw::windowHoldsAGroup() const {
     return false;
 }
 
-void Draw::reportPass(int c, int pass) const {
+QString Draw::passReport(int c, int pass) const {
     QString text = questionTypeName(kb_) + "  " + QString::number(c) + " " +
                    QString::number(slot_) + " tried > 100, try " + QString::number(pass);
     for (int j = 0; j < slot_; ++j)
         text += crlf + QString("item  %1 ").arg(j) + this->text(kb_.chosen[size_t(j)]);
     text += crlf + QString("dminmax %1 %2").arg(window_.minDifficulty).arg(window_.maxDifficulty);
-    ui_.message(text);
+    return text;
 }
 
 int16_t Draw::run() {
@@ -132,6 +136,9 @@ int16_t Draw::run() {
     int pass = 1;
     int rejectedReferences = 0;
     bool groupChecked = false;
+    // A long run of unlucky draws that ends in an animal is no fault a child should hear
+    // of: the reports of its passes go to the log. Only a draw that gives up shows them.
+    QStringList reports;
     for (;;) {
         const int c = candidate();
         bool ok = hasAttribute(c) && fitsLowerSlots(c);
@@ -143,13 +150,19 @@ int16_t Draw::run() {
             }
         }
         if (ok && window_.contains(animal(c))) {
+            for (const QString& report : std::as_const(reports))
+                qCInfo(drawLog).noquote() << QString(report).replace(crlf, "; ");
             kb_.chosen[size_t(slot_)] = int16_t(c);
             return int16_t(c);
         }
         if (++draws > drawsPerPass) {
-            reportPass(c, pass);
+            reports << passReport(c, pass);
             draws = 0;
-            if (++pass > passes) return noAnimalFound;
+            if (++pass > passes) {
+                for (const QString& report : std::as_const(reports))
+                    ui_.message(report);
+                return noAnimalFound;
+            }
         }
     }
 }

@@ -57,6 +57,7 @@ private slots:
     void oddOneOutByBiomeLooksAtTheFirstBiomeOnly();
     void oddOneOutNeedsFourDifferentAnimals();
     void givingUpAfterTenPasses();
+    void aLongSearchThatSucceedsShowsNothing();
     void emptyWindowReportsEveryPass();
     void smallGroupsGiveMinusThree_data();
     void smallGroupsGiveMinusThree();
@@ -178,6 +179,17 @@ void TestDraw::givingUpAfterTenPasses() {
                                    "item  0 Mammal Primate\r\ndminmax 1 3$");
     QVERIFY2(first.match(b.ui.messages[0]).hasMatch(), qPrintable(b.ui.messages[0]));
     QVERIFY(b.ui.messages[9].contains(" tried > 100, try 10\r\n"));
+}
+
+void TestDraw::aLongSearchThatSucceedsShowsNothing() {
+    // Three passes of draws that read like the first option, then one that does not.
+    Bench b({beast("Ape", 1, 0, 2, 0), beast("Monkey", 1, 0, 2, 3), beast("Owl", 1, 1, 5, 1)});
+    b.kb->chosen = {1, 42, 42, 42, 42, 42};
+    for (int i = 0; i < 3 * 201; ++i)
+        b.script({2});
+    b.script({3});
+    QCOMPARE(b.pick(3, 1), 3);
+    QVERIFY2(b.ui.messages.isEmpty(), qPrintable(b.ui.messages.value(0)));
 }
 
 void TestDraw::emptyWindowReportsEveryPass() {

@@ -48,11 +48,9 @@ void TestPlayability::everyKindAtEveryLevel() {
     qInfo("kind %d, level %d: %d impossible, %lld diagnostic messages in %d questions", qtype,
           level, impossible, ui.messages.size(), questions);
     QCOMPARE(impossible, 0);
-    // The drawing's diagnostic is for rare bad luck, not a habit; an animal without a biome
-    // would show its own message in every biome question.
-    const qsizetype niches = ui.messages.filter("No niches found for ").size();
-    QCOMPARE(niches, 0);
-    QVERIFY2(ui.messages.size() * 1000 <= 5 * questions, "the diagnostic shows too often");
+    // A child never hears of a long search that found its animal; an animal without a
+    // biome would show its own message in every biome question.
+    QVERIFY2(ui.messages.isEmpty(), qPrintable(ui.messages.value(0)));
 }
 
 QTEST_GUILESS_MAIN(TestPlayability)
