@@ -3,6 +3,8 @@
 // and pictures, and reports per kind and highest difficulty (lowest 1):
 //   backdrop  the share of questions whose odd picture is the only one on another backdrop,
 //             so that a child could answer by colour alone;
+//   look      the share whose odd picture is the only one of its look (a coloured drawing
+//             or emoji, a one-colour silhouette, a cut-out photo: tools/pictures.tsv);
 //   tried     the share that showed the "tried > 100" notice to the player;
 //   failed    the share the game could not fill.
 //   oddoutfairness [DATA_DIR [QUESTIONS]]     default: the data folder beside the sources
@@ -14,11 +16,36 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <vector>
+
+namespace {
+
+enum class Look { Drawing, Silhouette, Photo };
+
+// picture file -> look, from the table that says which art each picture is drawn from: a row
+// with a fill colour is a silhouette, a Tux Paint PNG without one a cut-out photo.
+QHash<QString, Look> looks(const QString& table) {
+    QHash<QString, Look> result;
+    QFile file(table);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return result;
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QStringList f = in.readLine().split('\t');
+        if (f.size() < 2 || f[0].startsWith('#')) continue;
+        result["pictures/" + f[0]] = f.size() > 2                                   ? Look::Silhouette
+                                     : f[1].startsWith("tuxpaint:") && f[1].endsWith(".png") ? Look::Photo
+                                                                                           : Look::Drawing;
+    }
+    return result;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -41,16 +68,22 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= kb->animalCount; ++i)
         backdrops[size_t(i)] = backdrop::cornersOf(QImage(dataDir + "/" + kb->pictureFile(i)));
 
+    const QHash<QString, Look> lookOf = looks(QStringLiteral(VELK_TOOLS_DIR "/pictures.tsv"));
+    std::vector<Look> look(size_t(kb->animalCount) + 1);
+    for (int i = 1; i <= kb->animalCount; ++i)
+        look[size_t(i)] = lookOf.value(kb->pictureFile(i), Look::Drawing);
+
     SilentUi ui;
     Random random;
     random.seed(1);
-    std::printf("%-30s %5s %9s %9s %9s\n", "kind", "level", "backdrop", "tried", "failed");
+    std::printf("%-30s %5s %9s %9s %9s %9s\n", "kind", "level", "backdrop", "look", "tried",
+                "failed");
     for (int kind = 6; kind <= 9; ++kind) {
         kb->questionType = questionTypeFromNumber(kind);
         for (int level = 1; level <= 3; ++level) {
             buildCategoryTables(kb->tables, level);
             const DifficultyWindow window{1, int16_t(level)};
-            int standsOut = 0, noticed = 0, failed = 0;
+            int standsOut = 0, looksOut = 0, noticed = 0, failed = 0;
             for (int q = 0; q < questions; ++q) {
                 ui.messages = 0;
                 const bool complete = drawOddOneOut(*kb, window, random, ui);
@@ -65,10 +98,14 @@ int main(int argc, char** argv) {
                 if (backdrop::same(alike, backdrops[size_t(c[2])]) &&
                     backdrop::same(alike, backdrops[size_t(c[3])]) && !backdrop::same(alike, odd))
                     ++standsOut;
+                const Look oddLook = look[size_t(c[1])];
+                looksOut += look[size_t(c[0])] != oddLook && look[size_t(c[2])] != oddLook &&
+                            look[size_t(c[3])] != oddLook;
             }
             auto share = [&](int n) { return 100.0 * n / questions; };
-            std::printf("%-30s %5d %8.1f%% %8.2f%% %8.2f%%\n", qPrintable(questionTypeName(*kb)),
-                        level, share(standsOut), share(noticed), share(failed));
+            std::printf("%-30s %5d %8.1f%% %8.1f%% %8.2f%% %8.2f%%\n",
+                        qPrintable(questionTypeName(*kb)), level, share(standsOut), share(looksOut),
+                        share(noticed), share(failed));
         }
     }
     return 0;

@@ -25,6 +25,7 @@ inline const ArtSet artSets[] = {
     {"openmoji", true, false, "OpenMoji", "CC BY-SA 4.0"},
     {"openclipart", true, true, "Openclipart", "public domain"},
     {"tuxpaint", true, true, "Tux Paint", "GPL 2"},
+    {"drawn", true, true, "Our own drawings", "CC0 1.0"},
 };
 
 inline const ArtSet* artSetOf(const QString& art) {
