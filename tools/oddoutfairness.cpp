@@ -3,8 +3,8 @@
 // and pictures, and reports per kind and highest difficulty (lowest 1):
 //   backdrop  the share of questions whose odd picture is the only one on another backdrop,
 //             so that a child could answer by colour alone;
-//   look      the share whose odd picture is the only one of its look (a coloured drawing
-//             or emoji, a one-colour silhouette, a cut-out photo: tools/pictures.tsv);
+//   look      the share whose odd picture is the only one of its look (an emoji, one of our
+//             drawings, a one-colour silhouette, a cut-out photo...: tools/pictures.tsv);
 //   tried     the share that showed the "tried > 100" notice to the player;
 //   failed    the share the game could not fill.
 //   oddoutfairness [DATA_DIR [QUESTIONS]]     default: the data folder beside the sources
@@ -26,21 +26,21 @@
 
 namespace {
 
-enum class Look { Drawing, Silhouette, Photo };
-
-// picture file -> look, from the table that says which art each picture is drawn from: a row
-// with a fill colour is a silhouette, a Tux Paint PNG without one a cut-out photo.
-QHash<QString, Look> looks(const QString& table) {
-    QHash<QString, Look> result;
+// picture file -> its look, from the table that says which art each picture is drawn from:
+// a row with a fill colour is a silhouette, a Tux Paint PNG without one a cut-out photo, and
+// any other picture has the look of its set (the emoji, our own drawings, another set).
+QHash<QString, QString> looks(const QString& table) {
+    QHash<QString, QString> result;
     QFile file(table);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return result;
     QTextStream in(&file);
     while (!in.atEnd()) {
         const QStringList f = in.readLine().split('\t');
         if (f.size() < 2 || f[0].startsWith('#')) continue;
-        result["pictures/" + f[0]] = f.size() > 2                                   ? Look::Silhouette
-                                     : f[1].startsWith("tuxpaint:") && f[1].endsWith(".png") ? Look::Photo
-                                                                                           : Look::Drawing;
+        const QString set = f[1].contains(':') ? f[1].section(':', 0, 0) : QStringLiteral("emoji");
+        result["pictures/" + f[0]] = f.size() > 2                                   ? "silhouette"
+                                     : set == "tuxpaint" && f[1].endsWith(".png") ? "photo"
+                                                                                   : set;
     }
     return result;
 }
@@ -68,10 +68,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= kb->animalCount; ++i)
         backdrops[size_t(i)] = backdrop::cornersOf(QImage(dataDir + "/" + kb->pictureFile(i)));
 
-    const QHash<QString, Look> lookOf = looks(QStringLiteral(VELK_TOOLS_DIR "/pictures.tsv"));
-    std::vector<Look> look(size_t(kb->animalCount) + 1);
+    const QHash<QString, QString> lookOf = looks(QStringLiteral(VELK_TOOLS_DIR "/pictures.tsv"));
+    std::vector<QString> look(size_t(kb->animalCount) + 1);
     for (int i = 1; i <= kb->animalCount; ++i)
-        look[size_t(i)] = lookOf.value(kb->pictureFile(i), Look::Drawing);
+        look[size_t(i)] = lookOf.value(kb->pictureFile(i));
 
     SilentUi ui;
     Random random;
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
                 if (backdrop::same(alike, backdrops[size_t(c[2])]) &&
                     backdrop::same(alike, backdrops[size_t(c[3])]) && !backdrop::same(alike, odd))
                     ++standsOut;
-                const Look oddLook = look[size_t(c[1])];
+                const QString& oddLook = look[size_t(c[1])];
                 looksOut += look[size_t(c[0])] != oddLook && look[size_t(c[2])] != oddLook &&
                             look[size_t(c[3])] != oddLook;
             }
