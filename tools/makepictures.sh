@@ -1,21 +1,16 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-2.0-or-later
-# Regenerates every picture in data/ (animals, dragons, menu) from the art sets named in
-# tools/pictures.tsv: Fluent Emoji, game-icons.net and OpenMoji from npm, Openclipart and the
-# Tux Paint stamps from Debian's packages. Fetches all five into a temporary folder; needs
-# node/npm, apt-get (with its package lists), dpkg-deb, python3, rsvg-convert (librsvg2-bin)
-# and ImageMagick.
-#   tools/makepictures.sh            fetch the art and draw into data/
+# Regenerates every picture in data/: each animal's from our own drawing in tools/drawings/,
+# and the letter game's dragons and the menu picture from the Fluent Emoji, which it fetches
+# from npm into a temporary folder. Needs node/npm, python3, rsvg-convert (librsvg2-bin) and
+# ImageMagick.
+#   tools/makepictures.sh            fetch the emoji and draw into data/
 #   ART=/path/to/art tools/makepictures.sh
 #                                    use a folder an earlier run filled (KEEP_ART=DIR keeps it)
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 data="$here/../data"
 fluent_version=1.2.7
-game_icons_version=1.2.4
-openmoji_version=1.2.29
-openclipart_version=1:0.18+dfsg-19
-tuxpaint_version=2022.06.04-1
 
 if [ -z "${ART:-}" ]; then
     ART=${KEEP_ART:-$(mktemp -d)}
@@ -23,18 +18,8 @@ if [ -z "${ART:-}" ]; then
     mkdir -p "$ART"
     (cd "$ART" && echo '{"private":true}' >package.json &&
         npm install --silent --no-audit --no-fund --no-save \
-            "@iconify-json/fluent-emoji@$fluent_version" \
-            "@iconify-json/game-icons@$game_icons_version" \
-            "@iconify-json/openmoji@$openmoji_version" >/dev/null)
-    (cd "$ART" && apt-get download -qq "openclipart-svg=$openclipart_version" \
-        "tuxpaint-stamps-default=$tuxpaint_version" 2>/dev/null)
-    for deb in "$ART"/*.deb; do dpkg-deb -x "$deb" "$ART/debs"; done
+            "@iconify-json/fluent-emoji@$fluent_version" >/dev/null)
 fi
 
-modules="$ART/node_modules/@iconify-json"
-python3 "$here/makepictures.py" \
-    --fluent "$modules/fluent-emoji" --game-icons "$modules/game-icons" \
-    --openmoji "$modules/openmoji" \
-    --openclipart "$ART/debs/usr/share/openclipart/svg" \
-    --tuxpaint "$ART/debs/usr/share/tuxpaint/stamps" "$data"
+python3 "$here/makepictures.py" --fluent "$ART/node_modules/@iconify-json/fluent-emoji" "$data"
 echo "pictures written to $data"

@@ -3,8 +3,6 @@
 // and pictures, and reports per kind and highest difficulty (lowest 1):
 //   backdrop  the share of questions whose odd picture is the only one on another backdrop,
 //             so that a child could answer by colour alone;
-//   look      the share whose odd picture is the only one of its look (an emoji, one of our
-//             drawings, a one-colour silhouette, a cut-out photo...: tools/pictures.tsv);
 //   tried     the share that showed the "tried > 100" notice to the player;
 //   failed    the share the game could not fill.
 //   oddoutfairness [DATA_DIR [QUESTIONS]]     default: the data folder beside the sources
@@ -16,36 +14,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QHash>
-#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <vector>
-
-namespace {
-
-// picture file -> its look, from the table that says which art each picture is drawn from:
-// a row with a fill colour is a silhouette, a Tux Paint PNG without one a cut-out photo, and
-// any other picture has the look of its set (the emoji, our own drawings, another set).
-QHash<QString, QString> looks(const QString& table) {
-    QHash<QString, QString> result;
-    QFile file(table);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return result;
-    QTextStream in(&file);
-    while (!in.atEnd()) {
-        const QStringList f = in.readLine().split('\t');
-        if (f.size() < 2 || f[0].startsWith('#')) continue;
-        const QString set = f[1].contains(':') ? f[1].section(':', 0, 0) : QStringLiteral("emoji");
-        result["pictures/" + f[0]] = f.size() > 2                                   ? "silhouette"
-                                     : set == "tuxpaint" && f[1].endsWith(".png") ? "photo"
-                                                                                   : set;
-    }
-    return result;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -68,22 +41,16 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= kb->animalCount; ++i)
         backdrops[size_t(i)] = backdrop::cornersOf(QImage(dataDir + "/" + kb->pictureFile(i)));
 
-    const QHash<QString, QString> lookOf = looks(QStringLiteral(VELK_TOOLS_DIR "/pictures.tsv"));
-    std::vector<QString> look(size_t(kb->animalCount) + 1);
-    for (int i = 1; i <= kb->animalCount; ++i)
-        look[size_t(i)] = lookOf.value(kb->pictureFile(i));
-
     SilentUi ui;
     Random random;
     random.seed(1);
-    std::printf("%-30s %5s %9s %9s %9s %9s\n", "kind", "level", "backdrop", "look", "tried",
-                "failed");
+    std::printf("%-30s %5s %9s %9s %9s\n", "kind", "level", "backdrop", "tried", "failed");
     for (int kind = 6; kind <= 9; ++kind) {
         kb->questionType = questionTypeFromNumber(kind);
         for (int level = 1; level <= 3; ++level) {
             buildCategoryTables(kb->tables, level);
             const DifficultyWindow window{1, int16_t(level)};
-            int standsOut = 0, looksOut = 0, noticed = 0, failed = 0;
+            int standsOut = 0, noticed = 0, failed = 0;
             for (int q = 0; q < questions; ++q) {
                 ui.messages = 0;
                 const bool complete = drawOddOneOut(*kb, window, random, ui);
@@ -98,14 +65,10 @@ int main(int argc, char** argv) {
                 if (backdrop::same(alike, backdrops[size_t(c[2])]) &&
                     backdrop::same(alike, backdrops[size_t(c[3])]) && !backdrop::same(alike, odd))
                     ++standsOut;
-                const QString& oddLook = look[size_t(c[1])];
-                looksOut += look[size_t(c[0])] != oddLook && look[size_t(c[2])] != oddLook &&
-                            look[size_t(c[3])] != oddLook;
             }
             auto share = [&](int n) { return 100.0 * n / questions; };
-            std::printf("%-30s %5d %8.1f%% %8.1f%% %8.2f%% %8.2f%%\n",
-                        qPrintable(questionTypeName(*kb)), level, share(standsOut), share(looksOut),
-                        share(noticed), share(failed));
+            std::printf("%-30s %5d %8.1f%% %8.2f%% %8.2f%%\n", qPrintable(questionTypeName(*kb)),
+                        level, share(standsOut), share(noticed), share(failed));
         }
     }
     return 0;

@@ -11,30 +11,6 @@
 
 namespace deliveredData {
 
-// The art sets tools/pictures.tsv draws from: which looks each gives, and the words the
-// licence file must hold for it.
-struct ArtSet {
-    const char* name;
-    bool art, silhouette;
-    const char* credit;
-    const char* licence;
-};
-inline const ArtSet artSets[] = {
-    {"fluent", true, false, "Fluent Emoji", "MIT License"},
-    {"game-icons", false, true, "game-icons.net", "CC BY 3.0"},
-    {"openmoji", true, false, "OpenMoji", "CC BY-SA 4.0"},
-    {"openclipart", true, true, "Openclipart", "public domain"},
-    {"tuxpaint", true, true, "Tux Paint", "GPL 2"},
-    {"drawn", true, true, "Our own drawings", "CC0 1.0"},
-};
-
-inline const ArtSet* artSetOf(const QString& art) {
-    const QString name = art.contains(':') ? art.section(':', 0, 0) : QStringLiteral("fluent");
-    for (const ArtSet& set : artSets)
-        if (name == QLatin1String(set.name)) return &set;
-    return nullptr;
-}
-
 // "Polar bear" is "Bear" plus a word: the longer name holds all words of the shorter one,
 // in order, at its start or its end. Words only: "Elephant" does not hold "Ant".
 inline bool addsWords(const QString& shorter, const QString& longer) {
