@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-2.0-or-later
-"""Draws the game's icon, the lion of the main menu on the menu's sky and grass.
+"""Draws the game's icon: the lion's face of the Fluent Emoji on the menu's sky and grass.
 
     tools/makeicon.py --fluent DIR OUT_DIR
 
 --fluent is the npm package @iconify-json/fluent-emoji (as tools/makepictures.sh fetches
-it); the art is the same as the menu picture's. Writes OUT_DIR/icons/hicolor/scalable/apps/
+it), as the menu picture's sun and clouds are. Writes OUT_DIR/icons/hicolor/scalable/apps/
 velk.svg and the PNG sizes beside it. Needs rsvg-convert (librsvg2-bin).
 """
 

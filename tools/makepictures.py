@@ -7,10 +7,10 @@
 
 Every animal's picture is our own drawing: pictures/NAME.jpg is drawn from
 tools/drawings/NAME.svg (CC0), for each animal velk.dat names. The letter game's dragons and
-the main menu's picture are drawn from the Fluent Emoji (MIT), found in the npm package
-@iconify-json/fluent-emoji that tools/makepictures.sh fetches; without --fluent they are
-left as they are. --preview draws one drawing as the game shows it, to look at it before it
-goes in.
+the sun and clouds of the menu picture are drawn from the Fluent Emoji (MIT), found in the
+npm package @iconify-json/fluent-emoji that tools/makepictures.sh fetches; without --fluent
+the dragons and the menu picture are left as they are. --preview draws one drawing as the
+game shows it, to look at it before it goes in.
 
 Made here:
   pictures/NAME.jpg      one per animal, 960 x 640 (sharp in the describe picture's box on a
@@ -19,7 +19,8 @@ Made here:
                          with the same drop shadow, so that neither a colour nor a style tells
                          where an animal lives or what it is
   dragon1..dragon6.jpg   the Name-me dragon, from barely there (6) to complete and fearsome (1)
-  menu.jpg               a cheerful group of animals for the main menu, 600 x 400
+  menu.jpg               a cheerful group of our animals under an emoji sky for the main
+                         menu, 600 x 400
 Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
 """
 
@@ -155,23 +156,32 @@ def dragons(icons, folder, work):
         run("convert", *layers, "-quality", "90", out)
 
 
-def menu(icons, folder, work):
+def menu(icons, drawings, folder, work):
+    """The sky (sun and clouds from the emoji) over a meadow full of the game's own animals."""
     w, h = MENU_SIZE
     bg = os.path.join(work, "mbg.png")
     run("convert", "-size", f"{w}x{h // 2}", "gradient:#bfe6ff-#eaf7ff",
         "-size", f"{w}x{h - h // 2}", "gradient:#b5e08a-#7cc35a", "-append", bg)
-    # (emoji, size, x, y) from back to front
+    sky = [("sun", 90, 490, 18), ("cloud", 80, 60, 30), ("cloud", 60, 300, 12)]
+    # (drawing, box width, box height, x, y) from back to front; each stands on its box's floor
     cast = [
-        ("sun", 90, 490, 18), ("cloud", 80, 60, 30), ("cloud", 60, 300, 12),
-        ("giraffe", 200, 20, 70), ("elephant", 190, 400, 120),
-        ("lion", 150, 185, 150), ("monkey", 110, 330, 90),
-        ("zebra", 130, 90, 220), ("duck", 90, 500, 290), ("rabbit", 90, 300, 300),
-        ("penguin", 85, 400, 305), ("frog", 75, 20, 320), ("butterfly", 60, 270, 75),
-        ("dog", 95, 180, 290),
+        ("giraffe", 150, 230, 30, 60), ("elephant", 220, 170, 370, 130),
+        ("lion", 190, 140, 170, 160),
+        ("zebra", 150, 120, 60, 220), ("duck", 110, 80, 480, 300), ("rabbit", 90, 90, 300, 290),
+        ("penguin", 60, 100, 410, 285), ("frog", 90, 75, 10, 315), ("butterfly", 70, 55, 260, 60),
+        ("dog", 120, 100, 160, 285),
     ]
     args = [bg]
-    for i, (emoji, size, x, y) in enumerate(cast):
-        art = icons.png(emoji, size, os.path.join(work, f"m{i}.png"), work)
+    for i, (emoji, size, x, y) in enumerate(sky):
+        art = icons.png(emoji, size, os.path.join(work, f"s{i}.png"), work)
+        args += [art, "-geometry", f"+{x}+{y}", "-composite"]
+    for i, (name, bw, bh, x, y) in enumerate(cast):
+        png = os.path.join(work, f"m{i}.png")
+        run("rsvg-convert", "-w", "800", "-h", "800", "--keep-aspect-ratio", "-o", png,
+            os.path.join(drawings, name + ".svg"))
+        art = os.path.join(work, f"m{i}-fitted.png")
+        run("convert", png, "-trim", "+repage", "-resize", f"{bw}x{bh}", "-background", "none",
+            "-gravity", "south", "-extent", f"{bw}x{bh}", art)
         args += [art, "-geometry", f"+{x}+{y}", "-composite"]
     run("convert", *args, "-quality", "90", os.path.join(folder, "menu.jpg"))
 
@@ -200,7 +210,7 @@ def main():
         if options.fluent:
             fluent = Icons(options.fluent)
             dragons(fluent, options.data, work)
-            menu(fluent, options.data, work)
+            menu(fluent, drawings, options.data, work)
 
 
 if __name__ == "__main__":
