@@ -87,8 +87,8 @@ add_custom_command(OUTPUT ${docs}/copyright
     COMMAND ${CMAKE_COMMAND} -DSRC=${CMAKE_SOURCE_DIR} -DOUT=${docs}
             "-DCONTACT=${CPACK_PACKAGE_CONTACT}" -DHOMEPAGE=${CPACK_DEBIAN_PACKAGE_HOMEPAGE}
             -P ${CMAKE_SOURCE_DIR}/cmake/packagedocs.cmake
-    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/packagedocs.cmake ${CMAKE_SOURCE_DIR}/packaging/copyright.in ${CMAKE_SOURCE_DIR}/packaging/artsets.tsv
-            ${licences}
+    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/packagedocs.cmake ${CMAKE_SOURCE_DIR}/packaging/copyright.in
+            ${CMAKE_SOURCE_DIR}/packaging/artsets.tsv ${licences}
     COMMENT "Writing the packages' copyright file" VERBATIM)
 # Compressed without name or time stamp inside (-n), so the same text always packs the same.
 set(packed)
