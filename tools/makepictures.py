@@ -107,16 +107,23 @@ def shadowed(bg, art, out):
         "-gravity", "center", "-composite", "-quality", QUALITY, out)
 
 
+def fitted_drawing(drawing, box, out, work, pixels=1600, gravity="center", canvas=None):
+    """A drawing cut to what it shows and fitted into box ("WxH"), on a transparent canvas
+    (the box itself unless another size is given), placed by gravity."""
+    png = os.path.join(work, "drawn.png")
+    run("rsvg-convert", "-w", str(pixels), "-h", str(pixels), "--keep-aspect-ratio", "-o", png,
+        drawing)
+    run("convert", png, "-trim", "+repage", "-resize", box, "-background", "none",
+        "-gravity", gravity, "-extent", canvas or box, out)
+    return out
+
+
 def animal_picture(drawing, out, work):
     """A drawing cut to what it shows, fitted into the box, rimmed, on the backdrop."""
-    png = os.path.join(work, "drawn.png")
-    run("rsvg-convert", "-w", "1600", "-h", "1600", "--keep-aspect-ratio", "-o", png, drawing)
-    art = os.path.join(work, "art.png")
     # room around the box, so that the rim goes all round an animal that fills it
     w, h = (int(n) for n in DRAWING_BOX.split("x"))
     room = f"{w + 12 * SCALE}x{h + 12 * SCALE}"
-    run("convert", png, "-trim", "+repage", "-resize", DRAWING_BOX, "-background", "none",
-        "-gravity", "center", "-extent", room, art)
+    art = fitted_drawing(drawing, DRAWING_BOX, os.path.join(work, "art.png"), work, canvas=room)
     bg = os.path.join(work, "bg.png")
     background(PICTURE_SIZE, BACKDROP, bg)
     framed = os.path.join(work, "framed.png")
@@ -176,12 +183,8 @@ def menu(icons, drawings, folder, work):
         art = icons.png(emoji, size, os.path.join(work, f"s{i}.png"), work)
         args += [art, "-geometry", f"+{x}+{y}", "-composite"]
     for i, (name, bw, bh, x, y) in enumerate(cast):
-        png = os.path.join(work, f"m{i}.png")
-        run("rsvg-convert", "-w", "800", "-h", "800", "--keep-aspect-ratio", "-o", png,
-            os.path.join(drawings, name + ".svg"))
-        art = os.path.join(work, f"m{i}-fitted.png")
-        run("convert", png, "-trim", "+repage", "-resize", f"{bw}x{bh}", "-background", "none",
-            "-gravity", "south", "-extent", f"{bw}x{bh}", art)
+        art = fitted_drawing(os.path.join(drawings, name + ".svg"), f"{bw}x{bh}",
+                             os.path.join(work, f"m{i}.png"), work, pixels=800, gravity="south")
         args += [art, "-geometry", f"+{x}+{y}", "-composite"]
     run("convert", *args, "-quality", "90", os.path.join(folder, "menu.jpg"))
 
