@@ -75,6 +75,19 @@ public:
     ProgramState* state = nullptr;
 };
 
+// The delivered animals loaded at the highest difficulty, with a score board that shows.
+struct LoadedGame {
+    LoadedGame() {
+        ui.state = &state;
+        state.random.seed(7);
+        state.settings.maxDifficulty = 3;
+        buildCategoryTables(state.knowledge.tables, 3);
+        loadAnimalFile(state.knowledge, ui);
+    }
+    BoardUi ui;
+    ProgramState state{ui};
+};
+
 template <class Form> void openAndAnswer(ProgramState& state, int qtype, bool answer) {
     state.knowledge.questionType = questionTypeFromNumber(qtype);
     Form form(state);
@@ -89,13 +102,8 @@ template <class Form> void openAndAnswer(ProgramState& state, int qtype, bool an
 }
 
 void screens() {
-    BoardUi ui;
-    ProgramState state(ui);
-    ui.state = &state;
-    state.random.seed(7);
-    state.settings.maxDifficulty = 3;
-    buildCategoryTables(state.knowledge.tables, 3);
-    loadAnimalFile(state.knowledge, ui);
+    LoadedGame game;
+    ProgramState& state = game.state;
     if (state.knowledge.animalCount == 0) {
         std::printf("no velk.dat in %s: run from the build folder\n",
                     qPrintable(QDir::currentPath()));
@@ -135,13 +143,8 @@ void screens() {
 
 // A family's screen: the windows filling 1920 x 1080, with the sounds on.
 void fullScreen() {
-    BoardUi ui;
-    ProgramState state(ui);
-    ui.state = &state;
-    state.random.seed(7);
-    state.settings.maxDifficulty = 3;
-    buildCategoryTables(state.knowledge.tables, 3);
-    loadAnimalFile(state.knowledge, ui);
+    LoadedGame game;
+    ProgramState& state = game.state;
     if (state.knowledge.animalCount == 0) return;
 
     state.knowledge.questionType = questionTypeFromNumber(2);
